@@ -1,0 +1,64 @@
+#!/bin/sh
+# Runs a Windows program of this build under Wine.
+#
+# The Wine prefix lives in the build tree so that every build has its own
+# registry and nothing leaks into the user's ~/.wine. Creating a prefix takes
+# several seconds and CTest starts tests in parallel, so the first caller
+# creates it under a lock and the others wait. Without a display, one Xvfb
+# server is started for the build tree and shared by all tests.
+set -e
+
+exe="$1"
+shift
+
+build_dir=$(cd "$(dirname "$exe")" && pwd)
+while [ "$build_dir" != / ] && [ ! -f "$build_dir/CMakeCache.txt" ]; do
+  build_dir=$(dirname "$build_dir")
+done
+if [ ! -f "$build_dir/CMakeCache.txt" ]; then
+  build_dir="${TMPDIR:-/tmp}/vn24g-wine"
+  mkdir -p "$build_dir"
+fi
+
+export WINEPREFIX="${VN24G_WINEPREFIX:-$build_dir/wineprefix}"
+# The program is 32-bit; a pure 32-bit prefix is all it needs and is quick to make.
+export WINEARCH=win32
+export WINEDEBUG="${WINEDEBUG:--all}"
+# No Mono or Gecko installer dialogs: the program needs neither.
+export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
+
+start_xvfb() {
+  display_file="$build_dir/xvfb.display"
+  if [ -f "$display_file" ]; then
+    number=$(cat "$display_file")
+    if [ -n "$number" ] && [ -e "/tmp/.X11-unix/X$number" ] &&
+       kill -0 "$(cat "/tmp/.X$number-lock" 2>/dev/null | tr -d ' ')" 2>/dev/null; then
+      echo ":$number"
+      return
+    fi
+  fi
+  fifo="$build_dir/xvfb.fifo.$$"
+  rm -f "$fifo"
+  mkfifo "$fifo"
+  setsid Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 < /dev/null &
+  read -r number < "$fifo"
+  rm -f "$fifo"
+  echo "$number" > "$display_file"
+  echo ":$number"
+}
+
+exec 9>"$build_dir/wineprefix.lock"
+flock 9
+if [ -z "$DISPLAY" ]; then
+  DISPLAY=$(start_xvfb)
+fi
+export DISPLAY
+if [ ! -f "$WINEPREFIX/.vn24g-ready" ]; then
+  wineboot --init >/dev/null 2>&1 || true
+  wineserver --wait || true
+  touch "$WINEPREFIX/.vn24g-ready"
+fi
+flock -u 9
+exec 9>&-
+
+exec wine "$exe" "$@"
