@@ -1,8 +1,8 @@
+#include "platform/win32/GdiPlus.h"
+
 #include <commctrl.h>
-#include <gdiplus.h>
 
 #include "platform/UiToolkit.h"
-#include "platform/win32/WideString.h"
 
 namespace platform {
 namespace {
@@ -10,7 +10,9 @@ namespace {
 class Win32UiToolkit final : public UiToolkit {
  public:
   std::uintptr_t Start() override {
-    INITCOMMONCONTROLSEX controls = {sizeof(controls), 0xFF};
+    INITCOMMONCONTROLSEX controls = {};
+    controls.dwSize = sizeof(controls);
+    controls.dwICC = 0xFF;
     InitCommonControlsEx(&controls);
     Gdiplus::GdiplusStartupInput input;  // version 1, no debug callback, background thread on
     ULONG_PTR token = 0;

@@ -1,0 +1,82 @@
+#include "app/Varnok24GConfigApp.h"
+
+#include "app/ExeFolder.h"
+#include "app/HexSetting.h"
+#include "app/PrivateMessages.h"
+#include "app/SingleDevice.h"
+#include "platform/DebugOutput.h"
+#include "platform/IniFile.h"
+#include "platform/NamedMutex.h"
+#include "platform/Process.h"
+#include "platform/UiToolkit.h"
+#include "platform/WindowMessages.h"
+
+namespace app {
+namespace {
+
+constexpr std::size_t kPathCapacity = 260;
+
+int32_t ReadHexValue(const std::u16string& file, const char16_t* section, const char16_t* key) {
+  return ParseHexSetting(platform::Service<platform::IniFile>::Get().ReadString(
+      file, section, key, u"", kPathCapacity));
+}
+
+}  // namespace
+
+CVarnok24G_ConfigApp::~CVarnok24G_ConfigApp() = default;
+
+bool CVarnok24G_ConfigApp::InitInstance() {
+  // Pictures are decoded by the toolkit's image library, so it has to run
+  // before the first window.
+  imageLibraryToken_ = platform::Service<platform::UiToolkit>::Get().Start();
+  exeFolder_ = ExeFolderOf(platform::Service<platform::Process>::Get().ExecutablePath());
+
+  if (!ClaimSingleInstance(u"")) return false;
+  if (!ReadDeviceList()) return false;
+  return false;
+}
+
+bool CVarnok24G_ConfigApp::ClaimSingleInstance(const std::u16string& mainWindowTitle) {
+  auto& mutexes = platform::Service<platform::NamedMutex>::Get();
+  const platform::NamedMutexResult result = mutexes.Create(kMutexName);
+  mutex_ = result.handle;
+  if (!result.alreadyExisted) return true;
+
+  // Another instance runs: show its window exactly as a double click on its
+  // tray icon would, and leave.
+  auto& windows = platform::Service<platform::WindowMessages>::Get();
+  const platform::WindowHandle first = windows.FindWindowByTitle(mainWindowTitle);
+  if (first != 0) {
+    windows.Post(first, WM_TRAY_NOTIFY, 0, kTrayDoubleClick);
+  } else if (mutex_ != 0) {
+    mutexes.Close(mutex_);
+    mutex_ = 0;
+  }
+  return false;
+}
+
+bool CVarnok24G_ConfigApp::ReadDeviceList() {
+  const std::u16string list = DeviceListPath();
+  const int32_t deviceCount = ReadHexValue(list, u"DEVICE_NUM", u"DeviceNum");
+  if (deviceCount == 0) {
+    platform::Service<platform::DebugOutput>::Get().Write(u"DeviceNum is 0\n");
+    return false;
+  }
+  SetSingleDevice(deviceCount == 1);
+  currentModel_ = ReadHexValue(list, u"CUR_DEVICE", u"CurDevice");
+  return true;
+}
+
+int CVarnok24G_ConfigApp::ExitInstance() {
+  if (mutex_ != 0) {
+    auto& mutexes = platform::Service<platform::NamedMutex>::Get();
+    mutexes.Release(mutex_);
+    mutexes.Close(mutex_);
+    mutex_ = 0;
+  }
+  platform::Service<platform::UiToolkit>::Get().Stop(imageLibraryToken_);
+  imageLibraryToken_ = 0;
+  return 0;
+}
+
+}  // namespace app
