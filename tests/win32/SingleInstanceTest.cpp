@@ -1,0 +1,123 @@
+// The single-instance handover between two real processes: this test program
+// starts a copy of itself as the second instance.
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "app/PrivateMessages.h"
+#include "app/Varnok24GConfigApp.h"
+#include "platform/win32/WideString.h"
+
+namespace {
+
+constexpr wchar_t kTitleVariable[] = L"VN24G_PROBE_TITLE";
+constexpr DWORD kChildClaimed = 10, kChildHandedOver = 20, kChildLetGo = 30;
+
+// Runs only inside the copy started below.
+TEST(SecondInstanceProcess, DISABLED_Child) {
+  wchar_t title[256] = {};
+  GetEnvironmentVariableW(kTitleVariable, title, 256);
+  app::CVarnok24G_ConfigApp instance;
+  const bool claimed = instance.ClaimSingleInstance(platform::win32::FromWide(title));
+  ExitProcess(claimed ? kChildClaimed : instance.HoldsMutex() ? kChildHandedOver : kChildLetGo);
+}
+
+struct TrayNotify {
+  int count = 0;
+  WPARAM wParam = 0;
+  LPARAM lParam = 0;
+};
+TrayNotify g_received;
+
+LRESULT CALLBACK ProbeWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == app::WM_TRAY_NOTIFY) {
+    ++g_received.count;
+    g_received.wParam = wParam;
+    g_received.lParam = lParam;
+    return 0;
+  }
+  return DefWindowProcW(window, message, wParam, lParam);
+}
+
+// Starts the second instance and keeps this thread's messages flowing while
+// it runs, as the real first instance's message loop would.
+DWORD RunSecondInstance(const wchar_t* title) {
+  SetEnvironmentVariableW(kTitleVariable, title);
+  wchar_t exe[MAX_PATH] = {};
+  GetModuleFileNameW(nullptr, exe, MAX_PATH);
+  std::wstring command = std::wstring(L"\"") + exe +
+                         L"\" --gtest_filter=SecondInstanceProcess.DISABLED_Child"
+                         L" --gtest_also_run_disabled_tests";
+  STARTUPINFOW startup = {};
+  startup.cb = sizeof(startup);
+  PROCESS_INFORMATION child = {};
+  if (!CreateProcessW(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &child))
+    return static_cast<DWORD>(-1);
+  CloseHandle(child.hThread);
+  const DWORD deadline = GetTickCount() + 60000;
+  for (;;) {
+    const DWORD wait = MsgWaitForMultipleObjects(1, &child.hProcess, FALSE, 500, QS_ALLINPUT);
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+    if (wait == WAIT_OBJECT_0 || GetTickCount() > deadline) break;
+  }
+  DWORD code = static_cast<DWORD>(-2);
+  GetExitCodeProcess(child.hProcess, &code);
+  CloseHandle(child.hProcess);
+  // A posted message may still be on its way.
+  for (int i = 0; i < 20 && g_received.count == 0; ++i) {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+    Sleep(25);
+  }
+  return code;
+}
+
+class SingleInstance : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    g_received = TrayNotify();
+    WNDCLASSW cls = {};
+    cls.lpfnWndProc = ProbeWindowProc;
+    cls.hInstance = GetModuleHandleW(nullptr);
+    cls.lpszClassName = L"VN24GSingleInstanceProbe";
+    RegisterClassW(&cls);
+  }
+  void TearDown() override {
+    if (window_) DestroyWindow(window_);
+    if (mutex_) CloseHandle(mutex_);
+  }
+  void BecomeFirstInstance(const wchar_t* title) {
+    mutex_ = CreateMutexW(nullptr, FALSE,
+                          reinterpret_cast<const wchar_t*>(app::CVarnok24G_ConfigApp::kMutexName));
+    window_ = CreateWindowExW(0, L"VN24GSingleInstanceProbe", title, WS_POPUP, 0, 0, 10, 10, nullptr,
+                              nullptr, GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(window_, nullptr);
+  }
+
+  HANDLE mutex_ = nullptr;
+  HWND window_ = nullptr;
+};
+
+TEST_F(SingleInstance, SecondProcessBringsTheFirstForward) {
+  BecomeFirstInstance(L"Varnok Probe Title");
+  EXPECT_EQ(RunSecondInstance(L"Varnok Probe Title"), kChildHandedOver);
+  EXPECT_EQ(g_received.count, 1);
+  EXPECT_EQ(g_received.wParam, 0u);
+  EXPECT_EQ(g_received.lParam, 515);
+}
+
+TEST_F(SingleInstance, SecondProcessFindingNoWindowLetsGo) {
+  BecomeFirstInstance(L"Varnok Probe Title");
+  EXPECT_EQ(RunSecondInstance(L"A title in another language"), kChildLetGo);
+  EXPECT_EQ(g_received.count, 0);
+}
+
+TEST_F(SingleInstance, OnlyProcessClaims) {
+  EXPECT_EQ(RunSecondInstance(L"Varnok Probe Title"), kChildClaimed);
+}
+
+}  // namespace
