@@ -1,0 +1,194 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "config/ButtonAssignment.h"
+#include "config/FunctionCodes.h"
+#include "fakes/ConfigFixtures.h"
+#include "macro/MacroStore.h"
+#include "platform/KeyboardLayout.h"
+#include "platform/WideText.h"
+#include "text/KeyNames.h"
+#include "text/LabelTable.h"
+
+namespace {
+
+using text::CombinationText;
+using text::FunctionLabel;
+using text::KeyName;
+
+// These run against the build's own layout: US English natively, and the
+// Wine prefix's default (also US English) under Windows.
+TEST(KeyNameTest, FixedNamesAndUsLayoutCharacters) {
+  struct Case {
+    uint8_t code;
+    const char16_t* name;
+  };
+  const Case cases[] = {
+      {0x41, u"A"},      {0x5A, u"Z"},       {0x35, u"5"},         {0xBA, u";"},       {0xDE, u"'"},
+      {0xBF, u"/"},      {0x0D, u"Enter"},   {0x2B, u"Enter"},     {0x6C, u"\\"},      {0x60, u"(0)"},
+      {0x69, u"(9)"},    {0x6F, u"(/)"},     {0x70, u"F1"},        {0x7B, u"F12"},     {0x91, u"Scroll Lock"},
+      {0xA5, u"RAlt"},   {0xC1, u"LButton"}, {0xC3, u"MButton"},   {0x00, u""},        {0xFF, u""},
+      {0x2C, u"Snapshot"}, {0x5D, u"App"},   {0x7C, u""},  // F13 types nothing
+  };
+  for (const Case& c : cases) EXPECT_EQ(KeyName(c.code), c.name) << std::hex << int(c.code);
+}
+
+// A layout that types what the test tells it to, to check the character rule.
+struct ScriptedLayout : platform::KeyboardLayout {
+  uint32_t askedScanCode = 0;
+  int produced = 1;
+  uint16_t character = 0;
+  uint32_t ScanCodeOf(uint32_t virtualKey) override { return virtualKey + 0x100; }
+  int TranslateUnshifted(uint32_t virtualKey, uint32_t scanCode, uint16_t& out) override {
+    askedScanCode = scanCode;
+    out = character;
+    return produced;
+  }
+};
+
+TEST(KeyNameTest, CharacterRuleUsesTheLayoutsUnshiftedCharacter) {
+  ScriptedLayout layout;
+  platform::ScopedService<platform::KeyboardLayout> installed(layout);
+  struct Case {
+    int produced;
+    uint16_t character;
+    const char16_t* name;
+  };
+  const Case cases[] = {
+      {1, u'q', u"Q"},       // lower-case letters are shown upper-case
+      {1, u'#', u"#"},
+      {1, 0xFC, u"\u00FC"},  // other letters stay as typed
+      {1, 0x1E9E, u"\u009E"},  // only the low byte of the character counts
+      {2, u'`', u"`"},       // a dead key's leftover: the first character
+      {0, u'x', u""},        // the key types nothing
+  };
+  for (const Case& c : cases) {
+    layout.produced = c.produced;
+    layout.character = c.character;
+    EXPECT_EQ(KeyName(0xBA), c.name) << c.character;
+    EXPECT_EQ(layout.askedScanCode, 0xBAu + 0x100);
+  }
+  // Fixed names never ask the layout.
+  layout.askedScanCode = 0;
+  EXPECT_EQ(KeyName(0x09), u"Tab");
+  EXPECT_EQ(layout.askedScanCode, 0u);
+}
+
+TEST(CombinationTextTest, ModifiersInDisplayOrderThenKeys) {
+  struct Case {
+    uint8_t modifiers, key1, key2;
+    const char16_t* text;
+  };
+  const Case cases[] = {
+      {0x05, 0x53, 0x00, u"Ctrl+Alt+S"},
+      {0x00, 0x70, 0x71, u"F1+F2"},
+      {0x00, 0x00, 0x00, u""},
+      {0x01, 0xC1, 0x00, u"Ctrl+LButton"},
+      {0x0F, 0x41, 0x42, u"Ctrl+Alt+Shift+Win+A+B"},
+      {0x0A, 0x00, 0x2E, u"Shift+Win+Delete"},
+      {0x10, 0x00, 0x00, u""},  // bits 4 to 7 are not shown
+      {0xF8, 0x00, 0x00, u"Win"},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(CombinationText(c.modifiers, c.key1, c.key2), c.text)
+        << int(c.modifiers) << " " << int(c.key1) << " " << int(c.key2);
+}
+
+class FunctionLabelTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    testing_config::ResetConfiguration();
+    LabelTable::Instance().Set(LabelTable::IndexOf("tc_max_win"), u"Maximize window");
+    LabelTable::Instance().Set(LabelTable::IndexOf("tc_copy"), u"Copy");
+    LabelTable::Instance().Set(LabelTable::IndexOf("tc_combokey"), u"Key combination");
+    LabelTable::Instance().Set(LabelTable::IndexOf("tc_advance"), u"Windows");
+  }
+  void TearDown() override {
+    testing_config::ResetConfiguration();
+    LabelTable::Instance().Clear();
+  }
+
+  static config::ButtonAssignment Record(uint8_t function) {
+    config::ButtonAssignment record{};
+    record.functionCode = function;
+    return record;
+  }
+};
+
+TEST_F(FunctionLabelTest, FixedLabelsComeFromTheLanguageTable) {
+  struct Case {
+    uint8_t function;
+    const char16_t* label;
+  };
+  const Case cases[] = {
+      {config::FN_MAXIMIZE, u"Maximize window"},
+      {config::FN_MAXIMIZE_ALT, u"Maximize window"},
+      {config::FN_COPY, u"Copy"},
+      {config::FN_GROUP_ADVANCED, u""},
+      {config::FN_PLAY_PAUSE_ALT, u""},
+      {config::FN_DELETE, u""},
+      {40, u""},
+      {255, u""},
+  };
+  for (const Case& c : cases) {
+    const config::ButtonAssignment record = Record(c.function);
+    EXPECT_EQ(FunctionLabel(&record), c.label) << int(c.function);
+  }
+  EXPECT_EQ(FunctionLabel(nullptr), u"");
+}
+
+TEST_F(FunctionLabelTest, CombinationShowsItsKeys) {
+  config::ButtonAssignment record = Record(config::FN_COMBINATION);
+  record.comboModifiers = 0x01;
+  record.comboKey1 = 0x53;
+  EXPECT_EQ(FunctionLabel(&record), u"Ctrl+S");
+}
+
+TEST_F(FunctionLabelTest, ProgramShowsItsFileNameOnly) {
+  struct Case {
+    const char16_t* path;
+    const char16_t* label;
+  };
+  const Case cases[] = {
+      {u"", u""},
+      {u"C:\\Tools\\Editor\\edit.exe", u"edit.exe"},
+      {u"notes.exe", u"notes.exe"},
+      {u"C:\\Tools\\", u""},
+  };
+  for (const Case& c : cases) {
+    config::ButtonAssignment record = Record(config::FN_LAUNCH_PROGRAM);
+    config::SetProgramPath(record, c.path);
+    EXPECT_EQ(FunctionLabel(&record), c.label);
+  }
+  // A stored path that fills the field without a terminator ends at the field.
+  config::ButtonAssignment record = Record(config::FN_LAUNCH_PROGRAM);
+  std::fill(std::begin(record.programPath), std::end(record.programPath), u'p');
+  record.programPath[10] = u'\\';
+  EXPECT_EQ(FunctionLabel(&record), std::u16string(249, u'p'));
+}
+
+TEST_F(FunctionLabelTest, MacroShowsTheNameInItsStoreSlot) {
+  macro::SetMacroName(macro::TheMacroStore.macros[2], u"Sign-off");
+  std::fill(std::begin(macro::TheMacroStore.macros[99].macroName),
+            std::end(macro::TheMacroStore.macros[99].macroName), u'z');  // no terminator
+  macro::TheMacroStore.macroCount = 3;
+  struct Case {
+    uint8_t index;
+    std::u16string label;
+  };
+  const Case cases[] = {
+      {2, u"Sign-off"},
+      {5, u""},  // an empty slot
+      {99, std::u16string(260, u'z')},
+      {100, u""},  // beyond the store
+      {255, u""},
+  };
+  for (const Case& c : cases) {
+    config::ButtonAssignment record = Record(config::FN_MACRO);
+    record.macroIndex = c.index;
+    EXPECT_EQ(FunctionLabel(&record), c.label) << int(c.index);
+  }
+}
+
+}  // namespace
