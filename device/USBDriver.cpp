@@ -1,0 +1,137 @@
+#include "device/USBDriver.h"
+
+#include "app/PrivateMessages.h"
+#include "device/DriverControlCodes.h"
+#include "platform/ControlDevice.h"
+#include "platform/HiddenWindow.h"
+#include "platform/Threading.h"
+#include "platform/WindowMessages.h"
+
+namespace device {
+namespace {
+
+using platform::Handle;
+using platform::Service;
+
+constexpr uint32_t kEventThreadStackSize = 4096;
+constexpr char16_t kHiddenWindowClass[] = u"CUSBDriver";
+constexpr char16_t kHiddenWindowName[] = u"Varnok24gms";
+
+platform::ControlDevice& Driver() { return Service<platform::ControlDevice>::Get(); }
+platform::Threading& Threads() { return Service<platform::Threading>::Get(); }
+
+// A control code whose only input is one 32-bit value.
+bool SendValue(Handle driver, uint32_t code, uint32_t value) {
+  return Driver().Control(driver, code, &value, sizeof value, nullptr, 0);
+}
+
+}  // namespace
+
+DriverChannelState& DriverChannel() {
+  static DriverChannelState state;
+  return state;
+}
+
+CUSBDriver::CUSBDriver() {
+  DriverChannelState& state = DriverChannel();
+  state.driver = 0;
+  state.semaphore = 0;
+  state.stop = 0;
+}
+
+CUSBDriver::~CUSBDriver() {
+  if (started_) ShutdownEventChannel();
+}
+
+bool CUSBDriver::StartEventChannel(platform::WindowHandle target) {
+  DriverChannelState& state = DriverChannel();
+  state.target = target;
+  state.semaphore = Threads().NewSemaphore(0, kMaxPendingEvents);
+  state.thread = Threads().StartThread(kEventThreadStackSize, &CUSBDriver::EventThread, this);
+  state.hiddenWindow = Service<platform::HiddenWindow>::Get().Create(kHiddenWindowClass, kHiddenWindowName);
+  started_ = true;
+  return true;
+}
+
+bool CUSBDriver::OpenDriver() {
+  DriverChannelState& state = DriverChannel();
+  // Opening twice would leak the first handle and register the semaphore a
+  // second time; an open, registered driver is what the caller wants anyway.
+  if (state.driver != 0) return true;
+  const Handle driver = Driver().Open(kDriverDevicePath);
+  if (driver == 0) return false;
+  // The driver receives the handle as a 32-bit value; Windows handle values
+  // fit in 32 bits even in a 64-bit process.
+  if (!SendValue(driver, kIoctlRegister, static_cast<uint32_t>(state.semaphore.load()))) {
+    Driver().Close(driver);
+    return false;
+  }
+  state.driver = driver;
+  return true;
+}
+
+bool CUSBDriver::EnableDriver() {
+  if (DriverChannel().driver == 0 && !OpenDriver()) return false;
+  SendValue(DriverChannel().driver, kIoctlEnable, 1);
+  return true;
+}
+
+bool CUSBDriver::CloseDriver() {
+  DriverChannelState& state = DriverChannel();
+  const Handle driver = state.driver;
+  if (driver == 0) return true;
+  SendValue(driver, kIoctlMouseMask, 0);
+  SendValue(driver, kIoctlKeyMask, 0);
+  Driver().Control(driver, kIoctlUnregister, nullptr, 0, nullptr, 0);
+  // The handle is forgotten before it is closed so that the event thread
+  // stops using it as early as possible.
+  state.driver = 0;
+  Driver().Close(driver);
+  return true;
+}
+
+void CUSBDriver::ShutdownEventChannel() {
+  DriverChannelState& state = DriverChannel();
+  if (state.driver != 0) CloseDriver();
+  // The stop flag goes up before the wake-up release, so the woken thread
+  // is sure to see it.
+  state.stop = 1;
+  const Handle semaphore = state.semaphore;
+  // When a flood has the count at its maximum this release fails, but then
+  // the thread is not blocked: it drains the pending count, skipping the
+  // fetch because the driver is closed, and sees the flag after the next wait.
+  if (semaphore != 0) Threads().Release(semaphore, 1);
+  if (state.thread != 0) {
+    // Bounded: a thread stuck in a driver call must not hold the program's
+    // exit. Closing the semaphore only after the thread has ended keeps it
+    // from waiting on a handle value that may already name something else.
+    Threads().WaitForThread(state.thread, kEventThreadEndWaitMs);
+    Threads().Close(state.thread);
+    state.thread = 0;
+  }
+  if (semaphore != 0) Threads().Close(semaphore);
+  state.semaphore = 0;
+  if (state.hiddenWindow != 0) Service<platform::HiddenWindow>::Get().Destroy(state.hiddenWindow);
+  state.hiddenWindow = 0;
+  state.target = 0;
+  started_ = false;
+}
+
+uint32_t CUSBDriver::EventThread(void* /*parameter*/) {
+  DriverChannelState& state = DriverChannel();
+  while (state.stop == 0) {
+    // A failed wait means there is no semaphore to wait on; nothing could
+    // ever wake the thread for an event again, and looping on the failure
+    // would only burn a processor.
+    if (!Threads().Wait(state.semaphore)) break;
+    const Handle driver = state.driver;
+    if (driver == 0) continue;
+    uint32_t code = 0;
+    if (!Driver().Control(driver, kIoctlGetEvent, &code, sizeof code, &code, sizeof code)) continue;
+    const platform::WindowHandle target = state.target;
+    if (target != 0) Service<platform::WindowMessages>::Get().Post(target, app::WM_DRIVER_EVENT, code, 0);
+  }
+  return 0;
+}
+
+}  // namespace device

@@ -1,0 +1,71 @@
+#pragma once
+
+// The channel from the filter driver to the main window. The driver releases
+// a semaphore once per intercepted press; a worker thread waits on it,
+// fetches one event code per release and posts it to the main window as
+// WM_DRIVER_EVENT (wParam = the 32-bit event code, lParam = 0). The channel
+// also opens, enables and closes the driver.
+
+#include <atomic>
+#include <cstdint>
+
+#include "platform/Handle.h"
+
+namespace device {
+
+// How long shutdown gives the event thread to notice the stop flag before it
+// closes the semaphore under it.
+constexpr uint32_t kEventThreadEndWaitMs = 2000;
+
+// One value each for the whole process; the interception masks read the
+// driver handle too. The event thread reads driver, semaphore, stop and
+// target while the main thread may write them, so they are atomics: no lock
+// is taken, but no read is torn either.
+struct DriverChannelState {
+  std::atomic<platform::Handle> driver{0};     // open control device; 0 while closed
+  std::atomic<platform::Handle> semaphore{0};  // released by the driver once per event
+  std::atomic<int32_t> stop{0};                // 1 once shutdown has begun
+  std::atomic<platform::WindowHandle> target{0};
+  platform::Handle thread = 0;
+  platform::WindowHandle hiddenWindow = 0;
+};
+
+DriverChannelState& DriverChannel();
+
+class CUSBDriver {
+ public:
+  // Starts from a closed driver, no semaphore and a cleared stop flag.
+  CUSBDriver();
+  // Runs the shutdown if this object started the channel and nobody shut it
+  // down, so no thread outlives a forgotten channel.
+  ~CUSBDriver();
+  CUSBDriver(const CUSBDriver&) = delete;
+  CUSBDriver& operator=(const CUSBDriver&) = delete;
+
+  // Creates the semaphore, the event thread and the hidden window; events
+  // will be posted to `target`. Always true.
+  bool StartEventChannel(platform::WindowHandle target);
+
+  // Opens the control device and registers the semaphore with it. False,
+  // with the driver handle 0, when either step fails.
+  bool OpenDriver();
+
+  // Opens the driver if needed, then switches it on. False only when it
+  // could not be opened; a refused enable is not the caller's concern.
+  bool EnableDriver();
+
+  // Clears the mouse and key masks, unregisters and closes. The extra key
+  // mask stays as it is. Always true.
+  bool CloseDriver();
+
+  // Closes the driver if open, stops and wakes the thread, and releases the
+  // semaphore, the thread handle and the hidden window.
+  void ShutdownEventChannel();
+
+  static uint32_t EventThread(void* parameter);
+
+ private:
+  bool started_ = false;
+};
+
+}  // namespace device

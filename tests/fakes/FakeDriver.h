@@ -1,0 +1,78 @@
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <initializer_list>
+#include <mutex>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/ControlDevice.h"
+
+namespace fakes {
+
+// The filter driver as the program sees it through its control device:
+// present or absent, refusing chosen codes, keeping the masks and the enable
+// state, and on the driver's side queueing event codes and releasing the
+// registered semaphore once per code. Safe to use from the event thread.
+class FakeDriver final : public platform::ControlDevice {
+ public:
+  enum class Step { kOpen, kOpenRefused, kControl, kClose };
+  struct Call {
+    Step step;
+    uint32_t code;   // control code, for kControl
+    uint32_t value;  // the first 4 input bytes, 0 when there were fewer
+    bool ok;
+  };
+
+  static constexpr platform::Handle kHandle = 0x5150;
+
+  void SetPresent(bool present);
+  // From now on `code` fails, after succeeding `successes` more times.
+  void Refuse(uint32_t code, int successes = 0);
+  void Allow(uint32_t code);
+  void RefuseEverything();
+
+  // Driver side: one code per release of the registered semaphore, in order.
+  // Returns how many were queued; the rest found the semaphore at its maximum
+  // (or none registered) and were dropped.
+  std::size_t QueueEvents(const std::vector<uint32_t>& codes);
+
+  std::vector<Call> Calls() const;
+  // "open", "close" and the control codes, in the order they arrived.
+  std::vector<std::string> Steps() const;
+  std::size_t CountOf(uint32_t code) const;
+  std::vector<std::u16string> OpenedPaths() const;
+  platform::Handle RegisteredSemaphore() const;
+  uint32_t MouseMask() const;
+  uint32_t KeyMask() const;
+  uint32_t ExtraKeyMask() const;
+  bool Enabled() const;
+  bool HandleOpen() const;
+
+  platform::Handle Open(const std::u16string& path) override;
+  bool Control(platform::Handle device, uint32_t code, const void* input, uint32_t inputSize, void* output,
+               uint32_t outputSize) override;
+  void Close(platform::Handle device) override;
+
+ private:
+  mutable std::mutex mutex_;
+  bool present_ = true;
+  bool refuseAll_ = false;
+  std::map<uint32_t, int> allowance_;  // successes left for a refused code
+  bool open_ = false;
+  std::vector<Call> calls_;
+  std::vector<std::u16string> openedPaths_;
+  std::deque<uint32_t> events_;
+  platform::Handle semaphore_ = 0;
+  uint32_t mouseMask_ = 0;
+  uint32_t keyMask_ = 0;
+  uint32_t extraKeyMask_ = 0;
+  bool enabled_ = false;
+};
+
+// Hex text of a control code as the steps list it, e.g. "0x22240C".
+std::string ControlCodeText(uint32_t code);
+
+}  // namespace fakes
