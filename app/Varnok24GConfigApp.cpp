@@ -4,12 +4,16 @@
 #include "app/HexSetting.h"
 #include "app/PrivateMessages.h"
 #include "app/SingleDevice.h"
+#include "config/DeviceCatalogue.h"
+#include "config/SettingsStore.h"
+#include "device/ReceiverDetection.h"
 #include "platform/DebugOutput.h"
 #include "platform/IniFile.h"
 #include "platform/NamedMutex.h"
 #include "platform/Process.h"
 #include "platform/UiToolkit.h"
 #include "platform/WindowMessages.h"
+#include "text/LabelTable.h"
 
 namespace app {
 namespace {
@@ -23,15 +27,25 @@ int32_t ReadHexValue(const std::u16string& file, const char16_t* section, const 
 
 }  // namespace
 
-CVarnok24G_ConfigApp::~CVarnok24G_ConfigApp() = default;
+CVarnok24G_ConfigApp::~CVarnok24G_ConfigApp() { device::CloseReceiver(receiver_); }
 
 bool CVarnok24G_ConfigApp::InitInstance() {
   // Pictures are decoded by the toolkit's image library, so it has to run
   // before the first window.
   imageLibraryToken_ = platform::Service<platform::UiToolkit>::Get().Start();
   exeFolder_ = ExeFolderOf(platform::Service<platform::Process>::Get().ExecutablePath());
+  // Every text shown from here on, the main window's title included, comes
+  // from the language file.
+  LoadLanguage(exeFolder_ + u"language.xml");
 
-  if (!ClaimSingleInstance(u"")) return false;
+  // Without a receiver there is nothing to configure; this is decided before
+  // the instance check, so even a second instance says so.
+  if (!device::DetectReceiver(receiver_)) return false;
+
+  config::LoadDeviceCatalogue(exeFolder_);
+  config::LoadAllSettings();
+
+  if (!ClaimSingleInstance(Label("tc_mouse_title"))) return false;
   if (!ReadDeviceList()) return false;
   return false;
 }
@@ -76,6 +90,8 @@ int CVarnok24G_ConfigApp::ExitInstance() {
   }
   platform::Service<platform::UiToolkit>::Get().Stop(imageLibraryToken_);
   imageLibraryToken_ = 0;
+  std::vector<config::tagVARNOK24G_UI_INFORMATION>().swap(config::DeviceCatalogue);
+  std::vector<config::tagVARNOK24G_DATA_>().swap(config::DeviceSettingsList);
   return 0;
 }
 

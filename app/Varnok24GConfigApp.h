@@ -34,12 +34,14 @@ class CVarnok24G_ConfigApp {
   const std::u16string& ExeFolder() const { return exeFolder_; }
   int32_t CurrentModel() const { return currentModel_; }
   bool HoldsMutex() const { return mutex_ != 0; }
+  platform::Handle Receiver() const { return receiver_; }
 
  private:
   std::u16string DeviceListPath() const { return exeFolder_ + u"VNType.ini"; }
 
   platform::Handle mutex_ = 0;
   std::uintptr_t imageLibraryToken_ = 0;
+  platform::Handle receiver_ = 0;  // the receiver's open HID interface
   std::u16string exeFolder_;
   int32_t currentModel_ = 0;
 };

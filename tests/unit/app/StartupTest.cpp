@@ -8,10 +8,13 @@
 #include "app/PrivateMessages.h"
 #include "app/SingleDevice.h"
 #include "app/Varnok24GConfigApp.h"
+#include "config/DeviceCatalogue.h"
+#include "fakes/FakeHidBus.h"
 #include "fakes/FakeProcess.h"
 #include "fakes/FakeWindowMessages.h"
 #include "fakes/TempFolder.h"
 #include "platform/NamedMutex.h"
+#include "text/LabelTable.h"
 
 namespace app {
 namespace {
@@ -45,8 +48,12 @@ TEST(ExeFolder, KeepsDriveAndDirectoryWithTheSeparator) {
 // the program's folder; the current directory is never looked at.
 class StartupFixture : public ::testing::Test {
  protected:
-  StartupFixture() : process_(processFake_), debug_(debugFake_) {
+  StartupFixture() : process_(processFake_), debug_(debugFake_), hid_(hidFake_), windows_(windowsFake_) {
     processFake_.path = folder_.ProgramPath() + u"vn24g.exe";
+    hidFake_.AddReceiver(0x2000, 0xFF00, 0x000E);
+    folder_.Write("language.xml",
+                  "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n"
+                  "<language><config><tc_mouse_title>Varnok Probe</tc_mouse_title></config></language>\n");
     SetSingleDevice(false);
   }
 
@@ -60,9 +67,67 @@ class StartupFixture : public ::testing::Test {
   fakes::TempFolder folder_;
   fakes::FakeProcess processFake_;
   fakes::CapturedDebugOutput debugFake_;
+  fakes::FakeHidBus hidFake_;
+  fakes::FakeWindowMessages windowsFake_;
   ScopedService<platform::Process> process_;
   ScopedService<platform::DebugOutput> debug_;
+  ScopedService<platform::HidEnumeration> hid_;
+  ScopedService<platform::WindowMessages> windows_;
 };
+
+TEST_F(StartupFixture, WithoutAReceiverEndsBeforeTheInstanceCheck) {
+  hidFake_.interfaces.clear();
+  WriteDeviceList("0", "0x9080");
+  CVarnok24G_ConfigApp application;
+  application.InitInstance();
+  EXPECT_FALSE(application.HoldsMutex());
+  EXPECT_EQ(debugFake_.text, u"");  // the device list was never read
+  EXPECT_EQ(application.Receiver(), 0u);
+  application.ExitInstance();
+}
+
+TEST_F(StartupFixture, KeepsTheReceiverOpenUntilDestroyed) {
+  WriteDeviceList("1", "0x9080");
+  {
+    CVarnok24G_ConfigApp application;
+    application.InitInstance();
+    EXPECT_NE(application.Receiver(), 0u);
+    EXPECT_EQ(hidFake_.OpenPaths().size(), 1u);
+    application.ExitInstance();
+    EXPECT_EQ(hidFake_.OpenPaths().size(), 1u);
+  }
+  EXPECT_TRUE(hidFake_.OpenPaths().empty());
+}
+
+TEST_F(StartupFixture, SecondInstanceFindsTheFirstByTheLanguageFilesTitle) {
+  WriteDeviceList("1", "0x9080");
+  windowsFake_.windows[u"Varnok Probe"] = 0x77;
+  auto& mutexes = platform::Service<platform::NamedMutex>::Get();
+  const platform::NamedMutexResult first = mutexes.Create(CVarnok24G_ConfigApp::kMutexName);
+
+  CVarnok24G_ConfigApp second;
+  second.InitInstance();
+  ASSERT_EQ(windowsFake_.posted.size(), 1u);
+  EXPECT_EQ(windowsFake_.posted[0].window, 0x77u);
+  EXPECT_EQ(second.CurrentModel(), 0);  // it went no further
+  second.ExitInstance();
+  mutexes.Close(first.handle);
+}
+
+TEST_F(StartupFixture, LoadsTheCatalogueFromTheProgramFolderAndFreesItAtExit) {
+  // A model whose description lies beside the program.
+  WriteDeviceList("1", "0x9080");
+  std::filesystem::create_directories(folder_.Path() / "skins" / "Varnok Mouse");
+  folder_.Write("skins/Varnok Mouse/DeviceSkn.xml",
+                "<?xml version=\"1.0\"?>\n<skin><device_type name=\"Varnok Mouse\" value=\"0x9080\" "
+                "type=\"1\"><mouse_button button_num=\"1\"><button button_type=\"0x01\" "
+                "pos=\"1,2,3,4\" mark_pos=\"5,6,7,8\" tips=\"Left\"/></mouse_button></device_type></skin>\n");
+  CVarnok24G_ConfigApp application;
+  application.InitInstance();
+  EXPECT_EQ(config::DeviceCatalogue.size(), 1u);
+  application.ExitInstance();
+  EXPECT_TRUE(config::DeviceCatalogue.empty());
+}
 
 TEST_F(StartupFixture, DeviceCountDecidesWhetherToGoOnAndTheSingleDeviceFlag) {
   const struct {
