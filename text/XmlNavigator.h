@@ -1,0 +1,90 @@
+#pragma once
+
+// CXmlNavigator: the program's own small XML reader. It reads a whole file
+// into wide text (recognising byte-order marks and declared encodings),
+// indexes every element once, and lets the caller walk the element tree
+// with a cursor of three handles: the parent position, the current element
+// and its child. Reads never fail loudly: a missing element or attribute is
+// an empty string.
+//
+// The reader is forgiving on purpose. An ill-formed document still gets an
+// element table as far as it makes sense (elements left open are closed
+// where their parent closes, stray end tags are dropped), and the load
+// reports false so that callers that need a clean file can refuse it.
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class CXmlNavigator {
+ public:
+  CXmlNavigator();
+
+  // Reads and decodes the file, then indexes it. False when the file cannot
+  // be read (the document is then empty) or when the document is not well
+  // formed (the index is still usable).
+  bool LoadFile(const std::u16string& path);
+  // The same for a document already in memory, bytes as they would be on disk.
+  bool LoadBytes(const uint8_t* data, size_t size);
+
+  void ResetPosition();
+
+  // Moves the current element to the next sibling named `name` (any name
+  // when empty); with no current element, searches the children of the
+  // parent position from the first.
+  bool FindElement(std::u16string_view name = {});
+  // Moves the child to the next child of the current element named `name`
+  // (any name when empty), selecting the first element of the parent
+  // position as current first when there is none.
+  bool FindChildElement(std::u16string_view name = {});
+  // The child becomes the current element and the current one the parent.
+  bool EnterElement();
+  // Back up one level: the current element becomes the child again.
+  bool LeaveElement();
+
+  // Value of the child's attribute, references decoded; empty when there is
+  // no child or no such attribute.
+  std::u16string ChildAttribute(std::u16string_view name) const;
+  // Text of the child, references decoded and CDATA sections included, not
+  // trimmed; empty for a child that has children, is an empty-element tag,
+  // or was never closed.
+  std::u16string ChildText() const;
+
+  // The decoded document.
+  const std::u16string& Text() const { return text_; }
+
+ private:
+  using Handle = uint32_t;
+
+  struct Element {
+    uint32_t start = 0;           // offset of the start tag's '<'
+    uint32_t length = 0;          // through the end tag's '>'; the start tag alone if empty or unended
+    uint32_t startTagLength = 0;
+    uint32_t endTagLength = 0;    // 0 for empty and unended elements
+    uint32_t nameLength = 0;      // the name follows the '<' directly
+    Handle parent = 0;
+    Handle firstChild = 0;
+    Handle nextSibling = 0;
+    Handle previousSibling = 0;   // of a first child: the parent's last child
+    bool unended = false;
+  };
+
+  void Clear();
+  void Decode(const uint8_t* data, size_t size);
+  void Parse();
+  Handle AddElement(size_t start, size_t startTagLength, size_t nameLength, Handle parent);
+  void CloseUnended(const std::vector<Handle>& open, size_t from, Handle newParent);
+  std::u16string_view NameOf(Handle element) const;
+
+  std::u16string text_;
+  // Entry 0 stands for the document itself; real elements start at 1, so
+  // 0 also means "none".
+  std::vector<Element> elements_;
+  bool illFormed_ = false;
+
+  Handle parent_ = 0;
+  Handle current_ = 0;
+  Handle child_ = 0;
+};
