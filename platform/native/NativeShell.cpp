@@ -8,7 +8,7 @@ namespace {
 
 class NativeShell final : public Shell {
  public:
-  bool Open(const std::u16string&, const std::u16string&) override { return false; }
+  bool Open(const std::u16string&) override { return false; }
 };
 
 }  // namespace

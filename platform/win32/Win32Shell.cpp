@@ -8,10 +8,9 @@ namespace {
 
 class Win32Shell final : public Shell {
  public:
-  bool Open(const std::u16string& target, const std::u16string& parameters) override {
+  bool Open(const std::u16string& target) override {
     const HINSTANCE result =
-        ShellExecuteW(nullptr, L"open", win32::Wide(target), parameters.empty() ? nullptr : win32::Wide(parameters),
-                      nullptr, SW_SHOWNORMAL);
+        ShellExecuteW(nullptr, L"open", win32::Wide(target), nullptr, nullptr, SW_SHOWNORMAL);
     // Values above 32 mean success.
     return reinterpret_cast<INT_PTR>(result) > 32;
   }

@@ -1,0 +1,250 @@
+#include "app/MainWindowController.h"
+
+#include <cstdio>
+#include <utility>
+
+#include "app/PrivateMessages.h"
+#include "app/SingleDevice.h"
+#include "config/DeviceCatalogue.h"
+#include "config/SettingsStore.h"
+#include "device/InterceptionMasks.h"
+#include "device/ReceiverDetection.h"
+#include "platform/Clock.h"
+#include "platform/HidEnumeration.h"
+#include "platform/IniFile.h"
+#include "platform/Shell.h"
+#include "platform/WindowMessages.h"
+#include "text/LabelTable.h"
+
+namespace app {
+namespace {
+
+constexpr intptr_t kDoubleClick = 515;  // WM_LBUTTONDBLCLK
+constexpr intptr_t kRightButtonDown = 516;
+constexpr uint32_t kCloseMessage = 0x0010;  // WM_CLOSE
+constexpr uint32_t kReceiverSettleMs = 200;
+constexpr int kExitResult = 2;
+
+// The editor dialogs that may be open when the program ends; each is asked
+// to close so nothing is left behind the vanished main window.
+const char16_t* const kEditorWindowNames[] = {u"CDlgCombo", u"CDlgMacro", u"CDlgAutoStart"};
+
+std::u16string HexModelText(int32_t modelValue) {
+  char text[16];
+  std::snprintf(text, sizeof(text), "0x%x", static_cast<unsigned int>(modelValue));
+  return std::u16string(text, text + std::char_traits<char>::length(text));
+}
+
+}  // namespace
+
+MainWindowController::MainWindowController(MainWindowView& view, std::u16string exeFolder, int32_t currentModel,
+                                           platform::Handle& receiver)
+    : view_(view), exeFolder_(std::move(exeFolder)), currentModel_(currentModel), receiver_(receiver) {}
+
+void MainWindowController::Initialise() {
+  deviceNotification_ = platform::Service<platform::HidEnumeration>::Get().RegisterArrivalNotification(view_.Window());
+  view_.AddTrayIcon(Label("tc_mouse_title"));
+
+  config::SelectCurrentSettings(currentModel_);
+  config::SelectCurrentDevice(currentModel_);
+  deviceType_ = static_cast<uint8_t>(config::CurrentDevice.deviceType);
+  RefreshModelData();
+
+  view_.BuildLook(deviceType_);
+  ShowPageOfDevice();
+  // The title is what a second instance looks for.
+  view_.SetTitle(Label("tc_mouse_title"));
+
+  driver_.StartEventChannel(view_.Window());
+  EnableDriverOrRetry();
+}
+
+void MainWindowController::RefreshModelData() {
+  settingsKeyPath_ = config::SettingsKeyPath(config::ModelName(config::CurrentDevice));
+  devices_ = BuildDeviceList();
+}
+
+void MainWindowController::ShowPageOfDevice() {
+  currentPage_ = config::HasMouse(deviceType_) || !config::HasKeyboard(deviceType_) ? kMousePage : kKeyboardPage;
+  view_.ShowPage(currentPage_);
+}
+
+bool MainWindowController::SendMasks() { return device::SendInterceptionMasks(deviceType_); }
+
+void MainWindowController::EnableDriverOrRetry() {
+  if (driver_.EnableDriver()) {
+    SendMasks();
+  } else {
+    view_.StartRetryTimer();
+  }
+}
+
+void MainWindowController::OnRetryTimer() {
+  if (driver_.EnableDriver()) {
+    SendMasks();
+    view_.StopRetryTimer();
+  }
+}
+
+void MainWindowController::OnDeviceArrival(const std::u16string& interfaceName) {
+  if (!device::IsReceiverInterfaceName(interfaceName)) return;
+  // The new receiver needs a moment before its interfaces can be opened.
+  platform::Service<platform::Clock>::Get().Sleep(kReceiverSettleMs);
+  device::DetectReceiver(receiver_);
+  EnableDriverOrRetry();
+}
+
+void MainWindowController::OnSetScrollValues(uintptr_t wheelScrollLines, intptr_t scrollSetting) {
+  config::ActiveSettings.wheelScrollLines = static_cast<int32_t>(wheelScrollLines);
+  config::ActiveSettings.scrollSetting = static_cast<int32_t>(scrollSetting);
+}
+
+void MainWindowController::OnTrayNotify(intptr_t mouseMessage) {
+  if (mouseMessage == kDoubleClick) {
+    ShowMainWindow();
+    view_.BringToFront();
+  } else if (mouseMessage == kRightButtonDown) {
+    view_.ShowTrayMenu(BuildTrayMenu(devices_, IsSingleDevice(), currentModel_));
+  }
+}
+
+void MainWindowController::ShowMainWindow() {
+  shown_ = true;
+  view_.ShowWindow();
+  view_.RepaintStatusPanels();
+  view_.RefreshPageLabels(deviceType_);
+  // Reopening drops whatever was edited and not applied.
+  config::WorkingSettings = config::ActiveSettings;
+}
+
+bool MainWindowController::OnCommand(uintptr_t command) {
+  if (IsModelCommand(command)) {
+    view_.PostModelPick(static_cast<int32_t>(command & kModelCommandMask));
+    return true;
+  }
+  switch (command) {
+    case kTrayShow:
+      ShowMainWindow();
+      return true;
+    case kTrayExit:
+      view_.EndWindow(kExitResult);
+      return true;
+    case kTrayAbout:
+      view_.ShowMessageDialog(Label("tc_about"), Label("tc_info"), false);
+      return true;
+    case kTrayHelp:
+      OpenHelp();
+      return true;
+    case kTrayWebSite:
+      platform::Service<platform::Shell>::Get().Open(kMakerWebSite);
+      return true;
+    case kTrayBanner:
+      return true;
+    default:
+      return false;
+  }
+}
+
+void MainWindowController::OpenHelp() {
+  platform::Service<platform::Shell>::Get().Open(exeFolder_ + u"help.chm");
+}
+
+void MainWindowController::OnCommandButton(CommandButton button) {
+  view_.CloseMenus();
+  const config::MaskSender sendMasks = [this] { return SendMasks(); };
+  switch (button) {
+    case CommandButton::MouseTab:
+      currentPage_ = kMousePage;
+      view_.ShowPage(currentPage_);
+      break;
+    case CommandButton::KeyboardTab:
+      currentPage_ = kKeyboardPage;
+      view_.ShowPage(currentPage_);
+      break;
+    case CommandButton::Minimise:
+      view_.MinimiseWindow();
+      break;
+    case CommandButton::Close:
+      view_.HideWindow();  // the program stays in the tray
+      break;
+    case CommandButton::Reset:
+      if (view_.ShowMessageDialog(Label("tc_reset"), Label("tc_reinfo"), true) == 1) {
+        config::RestoreDefaultSettings(currentModel_, deviceType_, sendMasks);
+        view_.RefreshPageLabels(deviceType_);
+      }
+      break;
+    case CommandButton::Ok:
+      config::ApplySettings(settingsKeyPath_, currentModel_, sendMasks, view_);
+      view_.HideWindow();
+      break;
+    case CommandButton::Cancel:
+      view_.HideWindow();
+      config::ReloadSettings(settingsKeyPath_);
+      view_.ReloadPages();
+      break;
+    case CommandButton::Apply:
+      config::ApplySettings(settingsKeyPath_, currentModel_, sendMasks, view_);
+      break;
+    case CommandButton::Help:
+      OpenHelp();
+      break;
+    case CommandButton::DeviceChoice:
+      OpenDeviceDropDown();
+      break;
+  }
+}
+
+void MainWindowController::OpenDeviceDropDown() {
+  if (IsSingleDevice()) return;
+  view_.CloseMenus();
+  view_.OpenDeviceDropDown(devices_, currentModel_);
+}
+
+void MainWindowController::OnModelPick(int32_t modelValue) {
+  view_.CloseMenus();
+  SwitchModel(modelValue);
+}
+
+bool MainWindowController::SwitchModel(int32_t modelValue) {
+  if (!FindDeviceListEntry(devices_, modelValue) || modelValue == currentModel_) return false;
+
+  // The model being left keeps what it had applied, stored or not.
+  config::StoreCurrentSettings(settingsKeyPath_, currentModel_);
+  currentModel_ = modelValue;
+  config::SelectCurrentSettings(modelValue);
+  config::WorkingSettings = config::ActiveSettings;
+  config::SelectCurrentDevice(modelValue);
+  deviceType_ = static_cast<uint8_t>(config::CurrentDevice.deviceType);
+  RefreshModelData();
+
+  view_.ApplyModelLook(deviceType_);
+  ShowPageOfDevice();
+  SendMasks();
+  return true;
+}
+
+void MainWindowController::Shutdown() {
+  auto& windows = platform::Service<platform::WindowMessages>::Get();
+  for (const char16_t* name : kEditorWindowNames) {
+    const platform::WindowHandle editor = windows.FindWindowByTitle(name);
+    if (editor != 0) windows.Post(editor, kCloseMessage, 0, 0);
+  }
+  view_.CloseMenus();
+  view_.ReleaseLook();
+
+  platform::Service<platform::IniFile>::Get().WriteString(exeFolder_ + u"VNType.ini", u"CUR_DEVICE", u"CurDevice",
+                                                          HexModelText(config::CurrentDevice.modelValue));
+
+  devices_ = DeviceList{};
+  std::vector<config::tagVARNOK24G_UI_INFORMATION>().swap(config::DeviceCatalogue);
+  std::vector<config::tagVARNOK24G_DATA_>().swap(config::DeviceSettingsList);
+
+  view_.RemoveTrayIcon();
+  if (deviceNotification_ != 0) {
+    platform::Service<platform::HidEnumeration>::Get().UnregisterArrivalNotification(deviceNotification_);
+    deviceNotification_ = 0;
+  }
+  driver_.ShutdownEventChannel();
+}
+
+}  // namespace app

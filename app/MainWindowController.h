@@ -1,0 +1,76 @@
+#pragma once
+
+// How the main window behaves, apart from how it looks: start-up of the
+// window, the tray icon and its menu, the command buttons, switching
+// models, the receiver coming back, the driver retry and the ordered
+// shutdown. Runs on the main thread only.
+
+#include <cstdint>
+#include <string>
+
+#include "app/DeviceList.h"
+#include "app/MainWindowView.h"
+#include "device/USBDriver.h"
+#include "platform/Handle.h"
+
+namespace app {
+
+// The maker's site, opened from the tray menu.
+inline const std::u16string kMakerWebSite = u"https://www.varnok.example/";
+
+enum class CommandButton { MouseTab, KeyboardTab, Minimise, Close, Reset, Ok, Cancel, Apply, Help, DeviceChoice };
+
+class MainWindowController {
+ public:
+  // `receiver` is the application's receiver handle, replaced when a
+  // receiver is plugged in again.
+  MainWindowController(MainWindowView& view, std::u16string exeFolder, int32_t currentModel,
+                       platform::Handle& receiver);
+
+  void Initialise();
+  void Shutdown();
+
+  void OnTrayNotify(intptr_t mouseMessage);
+  // WM_COMMAND from the tray menu; true when it was one of its commands.
+  bool OnCommand(uintptr_t command);
+  void OnCommandButton(CommandButton button);
+  void OnModelPick(int32_t modelValue);
+  void OnRetryTimer();
+  void OnDeviceArrival(const std::u16string& interfaceName);
+  void OnSetScrollValues(uintptr_t wheelScrollLines, intptr_t scrollSetting);
+
+  // Switches to another listed model; false when it is not listed or is the
+  // current one.
+  bool SwitchModel(int32_t modelValue);
+  void ShowMainWindow();
+
+  // Until the user first opens the window nothing may show it.
+  bool MayShow() const { return shown_; }
+  int32_t CurrentModel() const { return currentModel_; }
+  uint8_t DeviceType() const { return deviceType_; }
+  MainPage CurrentPage() const { return currentPage_; }
+  const DeviceList& Devices() const { return devices_; }
+  const std::u16string& SettingsKeyPath() const { return settingsKeyPath_; }
+
+ private:
+  void RefreshModelData();
+  void ShowPageOfDevice();
+  void EnableDriverOrRetry();
+  bool SendMasks();
+  void OpenDeviceDropDown();
+  void OpenHelp();
+
+  MainWindowView& view_;
+  std::u16string exeFolder_;
+  int32_t currentModel_;
+  platform::Handle& receiver_;
+  uint8_t deviceType_ = 0;
+  DeviceList devices_{};
+  MainPage currentPage_ = kMousePage;
+  bool shown_ = false;
+  std::u16string settingsKeyPath_;
+  platform::Handle deviceNotification_ = 0;
+  device::CUSBDriver driver_;
+};
+
+}  // namespace app
