@@ -1,7 +1,7 @@
 #pragma once
 
-// Time as the program measures and spends it. Everything that pauses or
-// looks at the time goes through here, so tests can check the exact pauses
+// Time for the program's waits: every pause of a synthesised action and
+// every measured gap goes through here, so tests can check the exact pauses
 // without waiting for them.
 
 #include <cstdint>
@@ -13,8 +13,12 @@ namespace platform {
 class Clock {
  public:
   virtual ~Clock() = default;
-  // Milliseconds since some fixed point; wraps like the system's tick count.
+
+  // Milliseconds since an arbitrary start, wrapping around like the system
+  // tick count.
   virtual uint32_t TickCount() = 0;
+
+  // Suspends the calling thread for `milliseconds`.
   virtual void Sleep(uint32_t milliseconds) = 0;
 };
 

@@ -1,7 +1,7 @@
 #pragma once
 
-// Handing a file, program or web address to the system to open, as a double
-// click in the file manager would.
+// Opening files, programs and web addresses the way the desktop would when
+// the user opens them: the program finds the right application for them.
 
 #include <string>
 
@@ -12,9 +12,11 @@ namespace platform {
 class Shell {
  public:
   virtual ~Shell() = default;
-  // Opens `target` with the verb "open" and no owner window, shown normally.
-  // `parameters` may be empty. True when the system accepted it.
-  virtual bool Open(const std::u16string& target, const std::u16string& parameters) = 0;
+
+  // Opens `target` (a path, a registered program name or an address) with
+  // the verb "open", shown normally, without an owner window. True when the
+  // desktop accepted it.
+  virtual bool Open(const std::u16string& target) = 0;
 };
 
 template <>
