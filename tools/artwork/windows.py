@@ -357,7 +357,7 @@ def device_menu(suffix, outline=False):
     for i in range(DEVICE_MENU_ENTRIES):
         rect = (0, DEVICE_MENU_ENTRY * i, DEVICE_MENU_WIDTH, DEVICE_MENU_ENTRY * (i + 1))
         if suffix == "o":
-            svg.rect(rect, fill=svg.linear([(0, "#b4c1c7"), (1, "#9eadb4")]))
+            svg.rect(rect, fill=svg.linear([(0, "#a8b6bd"), (1, "#92a1a9")]))
             svg.line(0, rect[1] + 0.5, DEVICE_MENU_WIDTH, rect[1] + 0.5, "#c5d0d5", 1)
             svg.line(0, rect[3] - 0.5, DEVICE_MENU_WIDTH, rect[3] - 0.5, "#8797a0", 1)
         elif suffix == "d":
