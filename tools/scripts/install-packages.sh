@@ -5,7 +5,7 @@ set -eu
 
 packages="cmake ninja-build g++ make file python3 googletest libgtest-dev libgmock-dev
   libbenchmark-dev libpugixml-dev mingw-w64 g++-mingw-w64-i686-posix
-  wine wine32:i386 fonts-wine xvfb xauth x11-utils xdotool imagemagick librsvg2-bin"
+  wine wine32:i386 fonts-wine xvfb xauth x11-utils xdotool imagemagick librsvg2-bin fonts-dejavu-core"
 
 missing=""
 for package in $packages; do
