@@ -169,6 +169,7 @@ TEST_F(FunctionLabelTest, ProgramShowsItsFileNameOnly) {
 }
 
 TEST_F(FunctionLabelTest, MacroShowsTheNameInItsStoreSlot) {
+  macro::SetMacroName(macro::TheMacroStore.macros[0], u"First");
   macro::SetMacroName(macro::TheMacroStore.macros[2], u"Sign-off");
   std::fill(std::begin(macro::TheMacroStore.macros[99].macroName),
             std::end(macro::TheMacroStore.macros[99].macroName), u'z');  // no terminator
@@ -181,7 +182,8 @@ TEST_F(FunctionLabelTest, MacroShowsTheNameInItsStoreSlot) {
       {2, u"Sign-off"},
       {5, u""},  // an empty slot
       {99, std::u16string(260, u'z')},
-      {100, u""},  // beyond the store
+      {0, u"First"},
+      {100, u""},  // beyond the store, not wrapped round to the first slot
       {255, u""},
   };
   for (const Case& c : cases) {
