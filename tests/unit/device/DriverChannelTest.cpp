@@ -13,6 +13,7 @@
 #include "device/USBDriver.h"
 #include "fakes/ConcurrentWindowMessages.h"
 #include "fakes/FakeDriver.h"
+#include "fakes/WatchedThreading.h"
 #include "platform/HiddenWindow.h"
 #include "platform/Threading.h"
 
@@ -23,36 +24,9 @@ using ::testing::ElementsAreArray;
 using device::CUSBDriver;
 using device::DriverChannel;
 using fakes::FakeDriver;
+using fakes::WatchedThreading;
 
 constexpr platform::WindowHandle kMainWindow = 0x4711;
-
-// The build's own threads and semaphores, with a record of whether shutdown
-// saw the event thread end.
-class WatchedThreading final : public platform::Threading {
- public:
-  platform::Handle NewSemaphore(int32_t initial, int32_t maximum) override {
-    semaphoreMaximum = maximum;
-    return real_.NewSemaphore(initial, maximum);
-  }
-  bool Release(platform::Handle s, int32_t count) override { return real_.Release(s, count); }
-  bool Wait(platform::Handle s) override { return real_.Wait(s); }
-  platform::Handle StartThread(uint32_t stackSize, platform::ThreadRoutine routine, void* parameter) override {
-    threadStackSize = stackSize;
-    return real_.StartThread(stackSize, routine, parameter);
-  }
-  bool WaitForThread(platform::Handle thread, uint32_t timeoutMs) override {
-    threadEnded = real_.WaitForThread(thread, timeoutMs);
-    return threadEnded;
-  }
-  void Close(platform::Handle object) override { real_.Close(object); }
-
-  int32_t semaphoreMaximum = 0;
-  uint32_t threadStackSize = 0;
-  bool threadEnded = false;
-
- private:
-  platform::Threading& real_ = platform::Service<platform::Threading>::Default();
-};
 
 class RecordingHiddenWindow final : public platform::HiddenWindow {
  public:
