@@ -64,14 +64,31 @@ bool PassesUtf8Test(const uint8_t* bytes, size_t size) {
 }
 
 // 16-bit units in file order, zero units left out, bytes swapped for
-// big-endian files.
+// big-endian files. Built in pieces so the text is written once.
 std::u16string Utf16Units(const uint8_t* data, size_t size, bool bigEndian) {
+  constexpr size_t kPiece = 8192;
+  char16_t piece[kPiece];
   std::u16string units;
   units.reserve(size / 2);
-  for (size_t at = 0; at + 1 < size; at += 2) {
-    const char16_t unit = bigEndian ? static_cast<char16_t>((data[at] << 8) | data[at + 1])
-                                    : static_cast<char16_t>(data[at] | (data[at + 1] << 8));
-    if (unit != 0) units.push_back(unit);
+  const size_t count = size / 2;  // a last odd byte is no unit
+  for (size_t done = 0; done < count;) {
+    const size_t take = std::min(kPiece, count - done);
+    const uint8_t* from = data + 2 * done;
+    for (size_t k = 0; k < take; ++k) {
+      const uint8_t first = from[2 * k], second = from[2 * k + 1];
+      piece[k] = bigEndian ? static_cast<char16_t>((first << 8) | second)
+                           : static_cast<char16_t>(first | (second << 8));
+    }
+    size_t kept = take;
+    if (xml::FindUnit(piece, 0, take, 0) < take) {
+      kept = 0;
+      for (size_t k = 0; k < take; ++k) {
+        piece[kept] = piece[k];
+        kept += piece[k] != 0;
+      }
+    }
+    units.append(piece, kept);
+    done += take;
   }
   return units;
 }
@@ -125,11 +142,26 @@ class OpenElements {
 
 }  // namespace
 
+CXmlNavigator::Handle CXmlNavigator::ElementTable::Add() {
+  if ((size_ & kBlockMask) == 0 && (size_ >> kBlockBits) == blocks_.size())
+    blocks_.push_back(std::unique_ptr<Element[]>(new Element[size_t{1} << kBlockBits]));
+  const Handle handle = static_cast<Handle>(size_++);
+  (*this)[handle] = Element{};
+  return handle;
+}
+
+void CXmlNavigator::ElementTable::Reset() {
+  // One block stays for the next document.
+  if (blocks_.size() > 1) blocks_.resize(1);
+  size_ = 0;
+  Add();
+}
+
 CXmlNavigator::CXmlNavigator() { Clear(); }
 
 void CXmlNavigator::Clear() {
   text_.clear();
-  elements_.assign(1, Element{});
+  elements_.Reset();
   illFormed_ = false;
   ResetPosition();
 }
@@ -191,15 +223,12 @@ void CXmlNavigator::Decode(const uint8_t* data, size_t size) {
     codePages.ToWide(platform::kCodePageAnsi, data, size, text_);
 }
 
-CXmlNavigator::Handle CXmlNavigator::AddElement(size_t start, size_t startTagLength, size_t nameLength,
-                                                Handle parent) {
-  if (elements_.size() == elements_.capacity()) elements_.reserve(elements_.size() + elements_.size() / 2 + 1);
-  const Handle handle = static_cast<Handle>(elements_.size());
-  Element entry;
+CXmlNavigator::Handle CXmlNavigator::AddElement(size_t start, size_t startTagLength, Handle parent) {
+  const Handle handle = elements_.Add();
+  Element& entry = elements_[handle];
   entry.start = static_cast<uint32_t>(start);
   entry.length = static_cast<uint32_t>(startTagLength);
   entry.startTagLength = static_cast<uint32_t>(startTagLength);
-  entry.nameLength = static_cast<uint32_t>(nameLength);
   entry.parent = parent;
   Element& above = elements_[parent];
   if (above.firstChild == 0) {
@@ -211,7 +240,6 @@ CXmlNavigator::Handle CXmlNavigator::AddElement(size_t start, size_t startTagLen
     entry.previousSibling = last;
     elements_[above.firstChild].previousSibling = handle;
   }
-  elements_.push_back(entry);
   return handle;
 }
 
@@ -223,7 +251,6 @@ CXmlNavigator::Handle CXmlNavigator::AddElement(size_t start, size_t startTagLen
 void CXmlNavigator::CloseUnended(const std::vector<Handle>& open, size_t from, Handle newParent) {
   for (size_t at = from; at < open.size(); ++at) {
     Element& element = elements_[open[at]];
-    element.unended = true;
     element.length = element.startTagLength;
     element.endTagLength = 0;
     const Handle first = element.firstChild;
@@ -243,7 +270,6 @@ void CXmlNavigator::CloseUnended(const std::vector<Handle>& open, size_t from, H
 void CXmlNavigator::Parse() {
   const char16_t* text = text_.data();
   const size_t end = text_.size();
-  elements_.reserve(end / 64 + 8);
   OpenElements open;
   size_t at = 0;
   while (at < end) {
@@ -255,7 +281,7 @@ void CXmlNavigator::Parse() {
     const std::u16string_view name(text + node.nameBegin, node.nameEnd - node.nameBegin);
     switch (node.kind) {
       case xml::NodeKind::kStartTag: {
-        const Handle element = AddElement(at, node.end - at, name.size(), open.empty() ? 0 : open.back());
+        const Handle element = AddElement(at, node.end - at, open.empty() ? 0 : open.back());
         if (!node.empty) open.Push(element, name);
         break;
       }
@@ -289,9 +315,22 @@ void CXmlNavigator::Parse() {
   }
 }
 
-std::u16string_view CXmlNavigator::NameOf(Handle element) const {
+size_t CXmlNavigator::NameLength(Handle element) const {
   const Element& entry = elements_[element];
-  return std::u16string_view(text_.data() + entry.start + 1, entry.nameLength);
+  const char16_t* tag = text_.data() + entry.start;
+  size_t length = 0;
+  // A start tag's name follows its '<' directly and ends before its '>'.
+  while (!xml::EndsName(tag[1 + length])) ++length;
+  return length;
+}
+
+bool CXmlNavigator::HasName(Handle element, std::u16string_view name) const {
+  if (name.empty()) return true;
+  const Element& entry = elements_[element];
+  // Compared in place: most candidates differ in their first unit.
+  if (name.size() + 2 > entry.startTagLength) return false;
+  const char16_t* tag = text_.data() + entry.start + 1;
+  return std::u16string_view(tag, name.size()) == name && xml::EndsName(tag[name.size()]);
 }
 
 void CXmlNavigator::ResetPosition() { parent_ = current_ = child_ = 0; }
@@ -299,7 +338,7 @@ void CXmlNavigator::ResetPosition() { parent_ = current_ = child_ = 0; }
 bool CXmlNavigator::FindElement(std::u16string_view name) {
   Handle candidate = current_ != 0 ? elements_[current_].nextSibling : elements_[parent_].firstChild;
   for (; candidate != 0; candidate = elements_[candidate].nextSibling) {
-    if (name.empty() || NameOf(candidate) == name) {
+    if (HasName(candidate, name)) {
       current_ = candidate;
       parent_ = elements_[candidate].parent;
       child_ = 0;
@@ -316,7 +355,7 @@ bool CXmlNavigator::FindChildElement(std::u16string_view name) {
   if (current_ == 0 && parent_ != 0) return false;
   Handle candidate = child_ != 0 ? elements_[child_].nextSibling : elements_[current_].firstChild;
   for (; candidate != 0; candidate = elements_[candidate].nextSibling) {
-    if (name.empty() || NameOf(candidate) == name) {
+    if (HasName(candidate, name)) {
       child_ = candidate;
       current_ = elements_[candidate].parent;
       parent_ = elements_[current_].parent;
@@ -345,7 +384,7 @@ bool CXmlNavigator::LeaveElement() {
 std::u16string CXmlNavigator::ChildAttribute(std::u16string_view name) const {
   if (child_ == 0 || name.empty()) return {};
   const Element& element = elements_[child_];
-  const size_t attributesBegin = element.start + 1 + element.nameLength;
+  const size_t attributesBegin = element.start + 1 + NameLength(child_);
   const size_t tagEnd = element.start + element.startTagLength - 1;  // the closing '>'
   std::u16string_view value;
   if (!xml::FindAttribute(text_.data(), attributesBegin, tagEnd, name, false, value)) return {};

@@ -14,6 +14,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -58,30 +59,50 @@ class CXmlNavigator {
  private:
   using Handle = uint32_t;
 
+  // Fields are set when the entry is added (ElementTable::Add), so the
+  // blocks need not be cleared when they are allocated.
   struct Element {
-    uint32_t start = 0;           // offset of the start tag's '<'
-    uint32_t length = 0;          // through the end tag's '>'; the start tag alone if empty or unended
-    uint32_t startTagLength = 0;
-    uint32_t endTagLength = 0;    // 0 for empty and unended elements
-    uint32_t nameLength = 0;      // the name follows the '<' directly
-    Handle parent = 0;
-    Handle firstChild = 0;
-    Handle nextSibling = 0;
-    Handle previousSibling = 0;   // of a first child: the parent's last child
-    bool unended = false;
+    uint32_t start;            // offset of the start tag's '<'
+    uint32_t length;           // through the end tag's '>'; the start tag alone if empty or unended
+    uint32_t startTagLength;
+    uint32_t endTagLength;     // 0 for empty and unended elements
+    Handle parent;
+    Handle firstChild;
+    Handle nextSibling;
+    Handle previousSibling;    // of a first child: the parent's last child
+  };
+
+  // The element table in fixed blocks: it grows without moving what is in
+  // it, and large documents need no single huge allocation.
+  class ElementTable {
+   public:
+    Element& operator[](Handle handle) { return blocks_[handle >> kBlockBits][handle & kBlockMask]; }
+    const Element& operator[](Handle handle) const { return blocks_[handle >> kBlockBits][handle & kBlockMask]; }
+    size_t size() const { return size_; }
+    Handle Add();
+    // Back to entry 0 alone, all fields 0.
+    void Reset();
+
+   private:
+    static constexpr uint32_t kBlockBits = 11;
+    static constexpr uint32_t kBlockMask = (1u << kBlockBits) - 1;
+    std::vector<std::unique_ptr<Element[]>> blocks_;
+    size_t size_ = 0;
   };
 
   void Clear();
   void Decode(const uint8_t* data, size_t size);
   void Parse();
-  Handle AddElement(size_t start, size_t startTagLength, size_t nameLength, Handle parent);
+  Handle AddElement(size_t start, size_t startTagLength, Handle parent);
   void CloseUnended(const std::vector<Handle>& open, size_t from, Handle newParent);
-  std::u16string_view NameOf(Handle element) const;
+  size_t NameLength(Handle element) const;
+  // Whether the element's name is `name`; any name matches an empty one.
+  bool HasName(Handle element, std::u16string_view name) const;
 
   std::u16string text_;
   // Entry 0 stands for the document itself; real elements start at 1, so
   // 0 also means "none".
-  std::vector<Element> elements_;
+  ElementTable elements_;
   bool illFormed_ = false;
 
   Handle parent_ = 0;

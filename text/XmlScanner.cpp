@@ -1,5 +1,12 @@
 #include "text/XmlScanner.h"
 
+#include <cstdint>
+#include <cstring>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "text/XmlEntities.h"
 
 namespace xml {
@@ -72,41 +79,70 @@ Markup ScanDocType(const char16_t* text, size_t from, size_t end) {
   return Node(NodeKind::kError, end);
 }
 
+// Position of the first of > = " ' in [from, end), or `end`.
+size_t FindTagMark(const char16_t* text, size_t from, size_t end) {
+#if defined(__SSE2__)
+  const __m128i greater = _mm_set1_epi16('>'), equals = _mm_set1_epi16('=');
+  const __m128i quote = _mm_set1_epi16('"'), apostrophe = _mm_set1_epi16('\'');
+  while (from + 8 <= end) {
+    const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + from));
+    const __m128i marks = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi16(units, greater), _mm_cmpeq_epi16(units, equals)),
+                                       _mm_or_si128(_mm_cmpeq_epi16(units, quote), _mm_cmpeq_epi16(units, apostrophe)));
+    const int hits = _mm_movemask_epi8(marks);
+    if (hits != 0) return from + static_cast<size_t>(__builtin_ctz(static_cast<unsigned>(hits)) >> 1);
+    from += 8;
+  }
+#endif
+  while (from < end && !HasClass(text[from], kTagMarkClass)) ++from;
+  return from;
+}
+
 // A start tag runs to the first '>' outside a quoted attribute value. A
 // quote only opens a value right after '=' (spaces allowed between), so an
 // apostrophe inside a name or an unquoted value does not swallow the rest
-// of the document. "/>" makes an empty-element tag unless the '/' is part of
-// an unquoted value, as in <a b=c/>.
+// of the document. An unquoted value runs to whitespace or '>', '=' and
+// quotes included. "/>" makes an empty-element tag unless the '/' is part
+// of an unquoted value, as in <a b=c/>.
+//
+// Names, whitespace and stray quotes change nothing, so the scan jumps from
+// one of > = " ' to the next.
 Markup ScanStartTag(const char16_t* text, size_t at, size_t end) {
   Markup node;
   node.nameBegin = at + 1;
   size_t p = at + 1;
   while (p < end && !EndsName(text[p])) ++p;
   node.nameEnd = p;
-  bool afterEquals = false;
-  bool inUnquotedValue = false;
-  while (p < end) {
+  for (;;) {
+    p = FindTagMark(text, p, end);
+    if (p >= end) break;
     const char16_t c = text[p];
     if (c == '>') {
       node.kind = NodeKind::kStartTag;
       node.end = p + 1;
-      node.empty = text[p - 1] == '/' && !inUnquotedValue;
+      node.empty = text[p - 1] == '/';
       return node;
     }
-    if (IsSpace(c)) {
-      inUnquotedValue = false;
-    } else if (afterEquals) {
-      afterEquals = false;
-      if (c == '"' || c == '\'') {
-        p = FindUnit(text, p + 1, end, c);
-        if (p == end) break;
-      } else {
-        inUnquotedValue = true;
-      }
-    } else if (c == '=' && !inUnquotedValue) {
-      afterEquals = true;
+    if (c != '=') {
+      ++p;  // a quote that does not open a value
+      continue;
     }
     ++p;
+    while (p < end && IsSpace(text[p])) ++p;
+    if (p >= end) break;
+    const char16_t first = text[p];
+    if (first == '"' || first == '\'') {
+      p = FindUnit(text, p + 1, end, first);
+      if (p == end) break;
+      ++p;
+      continue;
+    }
+    while (p < end && !IsSpace(text[p]) && text[p] != '>') ++p;
+    if (p < end && text[p] == '>') {
+      // The value runs up to the '>': a '/' before it is part of the value.
+      node.kind = NodeKind::kStartTag;
+      node.end = p + 1;
+      return node;
+    }
   }
   return Node(NodeKind::kError, end);
 }
@@ -155,6 +191,27 @@ std::u16string AttributeIgnoringCase(const char16_t* text, size_t begin, size_t 
 }  // namespace
 
 size_t FindUnit(const char16_t* text, size_t from, size_t end, char16_t c) {
+#if defined(__SSE2__)
+  // Eight units at a time where the processor has SSE2 (every x86-64).
+  const __m128i wanted = _mm_set1_epi16(static_cast<short>(c));
+  while (from + 8 <= end) {
+    const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + from));
+    const int hits = _mm_movemask_epi8(_mm_cmpeq_epi16(units, wanted));
+    if (hits != 0) return from + static_cast<size_t>(__builtin_ctz(static_cast<unsigned>(hits)) >> 1);
+    from += 8;
+  }
+#else
+  // Four units at a time: a lane of `block ^ pattern` is zero where `c` is.
+  constexpr uint64_t kLow = 0x0001000100010001ull, kHigh = 0x8000800080008000ull;
+  const uint64_t pattern = kLow * c;
+  while (from + 4 <= end) {
+    uint64_t block;
+    std::memcpy(&block, text + from, sizeof(block));
+    const uint64_t lanes = block ^ pattern;
+    if ((lanes - kLow) & ~lanes & kHigh) break;
+    from += 4;
+  }
+#endif
   while (from < end && text[from] != c) ++from;
   return from;
 }

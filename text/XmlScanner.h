@@ -7,7 +7,9 @@
 // `end`, so the same code reads a whole document, the first bytes of a file,
 // or the content of one element.
 
+#include <array>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -32,18 +34,26 @@ struct Markup {
   size_t nameEnd = 0;
 };
 
-inline bool IsSpace(char16_t c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+// Character classes of the ASCII range, looked up once per unit in the
+// scanning loops.
+enum CharClassBits : uint8_t {
+  kSpaceClass = 1,          // space, tab, LF, CR
+  kEndsNameClass = 2,       // whitespace and < > = \ / ? ! " ' ;
+  kTagMarkClass = 4,        // > = " ': what changes the state inside a start tag
+};
 
-// Whitespace and the characters that end a name: < > = \ / ? ! " ' ;
-inline bool EndsName(char16_t c) {
-  switch (c) {
-    case ' ': case '\t': case '\n': case '\r':
-    case '<': case '>': case '=': case '\\': case '/': case '?': case '!': case '"': case '\'': case ';':
-      return true;
-    default:
-      return false;
-  }
+constexpr std::array<uint8_t, 128> MakeCharClasses() {
+  std::array<uint8_t, 128> classes{};
+  for (char c : {' ', '\t', '\n', '\r'}) classes[static_cast<size_t>(c)] = kSpaceClass | kEndsNameClass;
+  for (char c : {'<', '>', '=', '\\', '/', '?', '!', '"', '\'', ';'}) classes[static_cast<size_t>(c)] |= kEndsNameClass;
+  for (char c : {'>', '=', '"', '\''}) classes[static_cast<size_t>(c)] |= kTagMarkClass;
+  return classes;
 }
+inline constexpr std::array<uint8_t, 128> kCharClasses = MakeCharClasses();
+
+inline bool HasClass(char16_t c, uint8_t bits) { return c < 128 && (kCharClasses[c] & bits) != 0; }
+inline bool IsSpace(char16_t c) { return HasClass(c, kSpaceClass); }
+inline bool EndsName(char16_t c) { return HasClass(c, kEndsNameClass); }
 
 // Position of the first `c` in [from, end), or `end`.
 size_t FindUnit(const char16_t* text, size_t from, size_t end, char16_t c);

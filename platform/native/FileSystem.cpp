@@ -9,39 +9,12 @@
 #include <cstdio>
 #include <string>
 
+#include "platform/native/NativeText.h"
+
 namespace platform {
 namespace {
 
-std::string NativePath(const std::u16string& path) {
-  std::string out;
-  out.reserve(path.size());
-  for (size_t i = 0; i < path.size(); ++i) {
-    uint32_t c = path[i];
-    if (c >= 0xD800 && c < 0xDC00 && i + 1 < path.size() && path[i + 1] >= 0xDC00 && path[i + 1] < 0xE000) {
-      c = 0x10000 + ((c - 0xD800) << 10) + (path[i + 1] - 0xDC00);
-      ++i;
-    } else if (c >= 0xD800 && c < 0xE000) {
-      c = 0xFFFD;  // a lone surrogate has no UTF-8 form
-    }
-    if (c == '\\') c = '/';
-    if (c < 0x80) {
-      out.push_back(static_cast<char>(c));
-    } else if (c < 0x800) {
-      out.push_back(static_cast<char>(0xC0 | (c >> 6)));
-      out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    } else if (c < 0x10000) {
-      out.push_back(static_cast<char>(0xE0 | (c >> 12)));
-      out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-      out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    } else {
-      out.push_back(static_cast<char>(0xF0 | (c >> 18)));
-      out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
-      out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-      out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    }
-  }
-  return out;
-}
+using native::ToNativePath;
 
 bool IsRegularFile(const std::string& name) {
   struct stat info {};
@@ -52,7 +25,7 @@ class NativeFileSystem final : public FileSystem {
  public:
   bool ReadWholeFile(const std::u16string& path, std::vector<uint8_t>& bytes) override {
     bytes.clear();
-    const std::string name = NativePath(path);
+    const std::string name = ToNativePath(path);
     // fopen succeeds on a folder on Linux; only regular files hold data.
     if (!IsRegularFile(name)) return false;
     std::FILE* file = std::fopen(name.c_str(), "rb");
@@ -61,8 +34,13 @@ class NativeFileSystem final : public FileSystem {
     const long length = ok ? std::ftell(file) : -1;
     ok = ok && length >= 0 && std::fseek(file, 0, SEEK_SET) == 0;
     if (ok) {
-      bytes.resize(static_cast<size_t>(length));
-      ok = std::fread(bytes.data(), 1, bytes.size(), file) == bytes.size();
+      // Through a small buffer rather than into a cleared vector: the
+      // content is written once.
+      bytes.reserve(static_cast<size_t>(length));
+      uint8_t piece[1 << 16];
+      size_t got;
+      while ((got = std::fread(piece, 1, sizeof(piece), file)) > 0) bytes.insert(bytes.end(), piece, piece + got);
+      ok = std::ferror(file) == 0 && bytes.size() == static_cast<size_t>(length);
     }
     std::fclose(file);
     if (!ok) bytes.clear();
@@ -70,14 +48,14 @@ class NativeFileSystem final : public FileSystem {
   }
 
   bool WriteWholeFile(const std::u16string& path, const std::vector<uint8_t>& bytes) override {
-    std::FILE* file = std::fopen(NativePath(path).c_str(), "wb");
+    std::FILE* file = std::fopen(ToNativePath(path).c_str(), "wb");
     if (!file) return false;
     bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
     ok = std::fclose(file) == 0 && ok;
     return ok;
   }
 
-  bool FileExists(const std::u16string& path) override { return IsRegularFile(NativePath(path)); }
+  bool FileExists(const std::u16string& path) override { return IsRegularFile(ToNativePath(path)); }
 };
 
 }  // namespace
