@@ -8,6 +8,11 @@
 
 namespace platform::win32 {
 
+const GUID& UsbDeviceInterfaceClass() {
+  static const GUID usb = {0xA5DCBF10, 0x6530, 0x11D2, {0x90, 0x1F, 0x00, 0xC0, 0x4F, 0xB9, 0x51, 0xED}};
+  return usb;
+}
+
 bool ReadDeviceInterfaceArrival(uintptr_t wParam, intptr_t lParam, std::u16string& interfaceName) {
   interfaceName.clear();
   if (wParam != DBT_DEVICEARRIVAL || lParam == 0) return false;

@@ -6,7 +6,12 @@
 #include <cstdint>
 #include <string>
 
+struct _GUID;
+
 namespace platform::win32 {
+
+// The class of USB device interfaces: receivers arrive under it.
+const _GUID& UsbDeviceInterfaceClass();
 
 // True for WM_DEVICECHANGE's DBT_DEVICEARRIVAL of a device interface; the
 // interface's name is read no further than the broadcast's stated size.

@@ -19,9 +19,6 @@ namespace {
 using win32::FromHandle;
 using win32::ToHandle;
 
-// USB device interfaces: receivers announce their arrival under this class.
-const GUID kUsbDeviceInterface = {0xA5DCBF10, 0x6530, 0x11D2, {0x90, 0x1F, 0x00, 0xC0, 0x4F, 0xB9, 0x51, 0xED}};
-
 struct InterfaceList {
   HDEVINFO set;
   GUID hidGuid;
@@ -95,7 +92,7 @@ class Win32HidEnumeration final : public HidEnumeration {
     DEV_BROADCAST_DEVICEINTERFACE_W filter = {};
     filter.dbcc_size = sizeof filter;
     filter.dbcc_devicetype = DBT_DEVTYP_DEVICEINTERFACE;
-    filter.dbcc_classguid = kUsbDeviceInterface;
+    filter.dbcc_classguid = win32::UsbDeviceInterfaceClass();
     return ToHandle(RegisterDeviceNotificationW(FromHandle<HWND>(window), &filter, DEVICE_NOTIFY_WINDOW_HANDLE));
   }
 

@@ -6,6 +6,7 @@
 #include <mutex>
 #include <vector>
 
+#include "fakes/FakeWindowMessages.h"
 #include "platform/WindowMessages.h"
 
 namespace fakes {
@@ -13,12 +14,7 @@ namespace fakes {
 // Records posted messages from any thread, and lets a test wait for them.
 class ConcurrentWindowMessages final : public platform::WindowMessages {
  public:
-  struct Posted {
-    platform::WindowHandle window;
-    uint32_t message;
-    uintptr_t wParam;
-    intptr_t lParam;
-  };
+  using Posted = FakeWindowMessages::Posted;
 
   platform::WindowHandle FindWindowByTitle(const std::u16string&) override { return 0; }
 

@@ -40,11 +40,11 @@ std::size_t FakeDriver::QueueEvents(const std::vector<uint32_t>& codes) {
   std::size_t queued = 0;
   for (uint32_t code : codes) {
     std::lock_guard<std::mutex> lock(mutex_);
-    if (semaphore_ == 0) continue;
+    if (state_.semaphore == 0) continue;
     // Queue first, so the woken thread finds the code; take it back when
     // the release fails, so codes and releases stay one to one.
     events_.push_back(code);
-    if (platform::Service<platform::Threading>::Get().Release(semaphore_, 1)) {
+    if (platform::Service<platform::Threading>::Get().Release(state_.semaphore, 1)) {
       ++queued;
     } else {
       events_.pop_back();
@@ -82,44 +82,19 @@ std::vector<std::u16string> FakeDriver::OpenedPaths() const {
   return openedPaths_;
 }
 
-Handle FakeDriver::RegisteredSemaphore() const {
+FakeDriver::State FakeDriver::Snapshot() const {
   std::lock_guard<std::mutex> lock(mutex_);
-  return semaphore_;
-}
-
-uint32_t FakeDriver::MouseMask() const {
-  std::lock_guard<std::mutex> lock(mutex_);
-  return mouseMask_;
-}
-
-uint32_t FakeDriver::KeyMask() const {
-  std::lock_guard<std::mutex> lock(mutex_);
-  return keyMask_;
-}
-
-uint32_t FakeDriver::ExtraKeyMask() const {
-  std::lock_guard<std::mutex> lock(mutex_);
-  return extraKeyMask_;
-}
-
-bool FakeDriver::Enabled() const {
-  std::lock_guard<std::mutex> lock(mutex_);
-  return enabled_;
-}
-
-bool FakeDriver::HandleOpen() const {
-  std::lock_guard<std::mutex> lock(mutex_);
-  return open_;
+  return state_;
 }
 
 Handle FakeDriver::Open(const std::u16string& path) {
   std::lock_guard<std::mutex> lock(mutex_);
   openedPaths_.push_back(path);
-  if (!present_ || open_) {
+  if (!present_ || state_.open) {
     calls_.push_back({Step::kOpenRefused, 0, 0, false});
     return 0;
   }
-  open_ = true;
+  state_.open = true;
   calls_.push_back({Step::kOpen, 0, 0, true});
   return kHandle;
 }
@@ -129,16 +104,16 @@ bool FakeDriver::Control(Handle device, uint32_t code, const void* input, uint32
   std::lock_guard<std::mutex> lock(mutex_);
   uint32_t value = 0;
   if (input != nullptr && inputSize >= sizeof value) std::memcpy(&value, input, sizeof value);
-  bool ok = device == kHandle && open_ && present_ && !refuseAll_;
+  bool ok = device == kHandle && state_.open && present_ && !refuseAll_;
   const auto allowance = allowance_.find(code);
   if (ok && allowance != allowance_.end()) ok = allowance->second-- > 0;
   if (ok) {
     switch (code) {
       case device::kIoctlRegister:
         ok = inputSize == 4 && value != 0;
-        if (ok) semaphore_ = value;
+        if (ok) state_.semaphore = value;
         break;
-      case device::kIoctlUnregister: semaphore_ = 0; break;
+      case device::kIoctlUnregister: state_.semaphore = 0; break;
       case device::kIoctlGetEvent:
         ok = outputSize == 4 && !events_.empty();
         if (ok) {
@@ -146,10 +121,10 @@ bool FakeDriver::Control(Handle device, uint32_t code, const void* input, uint32
           events_.pop_front();
         }
         break;
-      case device::kIoctlMouseMask: mouseMask_ = value; break;
-      case device::kIoctlKeyMask: keyMask_ = value; break;
-      case device::kIoctlExtraKeyMask: extraKeyMask_ = value; break;
-      case device::kIoctlEnable: enabled_ = value == 1; break;
+      case device::kIoctlMouseMask: state_.mouseMask = value; break;
+      case device::kIoctlKeyMask: state_.keyMask = value; break;
+      case device::kIoctlExtraKeyMask: state_.extraKeyMask = value; break;
+      case device::kIoctlEnable: state_.enabled = value == 1; break;
       default: ok = false;
     }
   }
@@ -159,9 +134,9 @@ bool FakeDriver::Control(Handle device, uint32_t code, const void* input, uint32
 
 void FakeDriver::Close(Handle device) {
   std::lock_guard<std::mutex> lock(mutex_);
-  if (device != kHandle || !open_) return;
-  open_ = false;
-  semaphore_ = 0;
+  if (device != kHandle || !state_.open) return;
+  state_.open = false;
+  state_.semaphore = 0;
   calls_.push_back({Step::kClose, 0, 0, true});
 }
 

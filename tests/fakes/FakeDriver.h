@@ -44,12 +44,22 @@ class FakeDriver final : public platform::ControlDevice {
   std::vector<std::string> Steps() const;
   std::size_t CountOf(uint32_t code) const;
   std::vector<std::u16string> OpenedPaths() const;
-  platform::Handle RegisteredSemaphore() const;
-  uint32_t MouseMask() const;
-  uint32_t KeyMask() const;
-  uint32_t ExtraKeyMask() const;
-  bool Enabled() const;
-  bool HandleOpen() const;
+  // What the driver keeps.
+  struct State {
+    platform::Handle semaphore = 0;  // registered; 0 when none
+    uint32_t mouseMask = 0;
+    uint32_t keyMask = 0;
+    uint32_t extraKeyMask = 0;
+    bool enabled = false;
+    bool open = false;  // a handle is open
+  };
+  State Snapshot() const;
+  platform::Handle RegisteredSemaphore() const { return Snapshot().semaphore; }
+  uint32_t MouseMask() const { return Snapshot().mouseMask; }
+  uint32_t KeyMask() const { return Snapshot().keyMask; }
+  uint32_t ExtraKeyMask() const { return Snapshot().extraKeyMask; }
+  bool Enabled() const { return Snapshot().enabled; }
+  bool HandleOpen() const { return Snapshot().open; }
 
   platform::Handle Open(const std::u16string& path) override;
   bool Control(platform::Handle device, uint32_t code, const void* input, uint32_t inputSize, void* output,
@@ -61,15 +71,10 @@ class FakeDriver final : public platform::ControlDevice {
   bool present_ = true;
   bool refuseAll_ = false;
   std::map<uint32_t, int> allowance_;  // successes left for a refused code
-  bool open_ = false;
+  State state_;
   std::vector<Call> calls_;
   std::vector<std::u16string> openedPaths_;
   std::deque<uint32_t> events_;
-  platform::Handle semaphore_ = 0;
-  uint32_t mouseMask_ = 0;
-  uint32_t keyMask_ = 0;
-  uint32_t extraKeyMask_ = 0;
-  bool enabled_ = false;
 };
 
 // Hex text of a control code as the steps list it, e.g. "0x22240C".

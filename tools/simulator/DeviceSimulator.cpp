@@ -8,28 +8,26 @@
 #include <cstring>
 #include <cwctype>
 
+#include "device/DriverControlCodes.h"
 #include "platform/simulated/SimulatorClient.h"
+#include "platform/win32/DeviceBroadcast.h"
 
 namespace simulator {
 namespace {
 
-// What the driver contract fixes.
-constexpr uint32_t kRegister = 0x222400;
-constexpr uint32_t kUnregister = 0x222404;
-constexpr uint32_t kGetEvent = 0x222408;
-constexpr uint32_t kMouseMask = 0x22240C;
-constexpr uint32_t kKeyMask = 0x222410;
-constexpr uint32_t kEnable = 0x222414;
-constexpr uint32_t kExtraKeyMask = 0x222434;
-constexpr uint32_t kMaxPending = 8000;
-constexpr char16_t kDeviceName[] = u"\\\\.\\vn24gms";
+using device::kIoctlEnable;
+using device::kIoctlExtraKeyMask;
+using device::kIoctlGetEvent;
+using device::kIoctlKeyMask;
+using device::kIoctlMouseMask;
+using device::kIoctlRegister;
+using device::kIoctlUnregister;
+constexpr auto kMaxPending = static_cast<uint32_t>(device::kMaxPendingEvents);
 
 constexpr uint32_t kMaxExtraPath = 20000;
 constexpr std::size_t kMaxLogEntries = 100000;
 // A flood burst waits this long for the program to fetch before giving up.
 constexpr auto kFloodStall = std::chrono::seconds(30);
-
-const GUID kUsbDeviceInterface = {0xA5DCBF10, 0x6530, 0x11D2, {0x90, 0x1F, 0x00, 0xC0, 0x4F, 0xB9, 0x51, 0xED}};
 
 std::u16string Ascii(const std::string& text) { return std::u16string(text.begin(), text.end()); }
 
@@ -120,7 +118,7 @@ void Notifier::Run() {
     auto* broadcast = reinterpret_cast<DEV_BROADCAST_DEVICEINTERFACE_W*>(buffer.data());
     broadcast->dbcc_size = static_cast<DWORD>(size);
     broadcast->dbcc_devicetype = DBT_DEVTYP_DEVICEINTERFACE;
-    broadcast->dbcc_classguid = kUsbDeviceInterface;
+    broadcast->dbcc_classguid = platform::win32::UsbDeviceInterfaceClass();
     std::memcpy(broadcast->dbcc_name, notice.name.c_str(), (notice.name.size() + 1) * sizeof(wchar_t));
     DWORD_PTR result = 0;
     SendMessageTimeoutW(notice.window, WM_DEVICECHANGE, notice.event, reinterpret_cast<LPARAM>(broadcast),
@@ -253,12 +251,12 @@ void Hardware::ResetState() {
 void Hardware::HandleControl(Session& session, const Request& request, const uint8_t* payload, std::size_t size,
                              Reply& reply, std::vector<uint8_t>& answer, std::unique_lock<std::mutex>& lock) {
   const uint32_t code = request.code;
-  if (code == kGetEvent) released_.wait(lock, [&] { return !held_; });
+  if (code == kIoctlGetEvent) released_.wait(lock, [&] { return !held_; });
   const uint32_t value = FirstValue(payload, size);
   bool ok = driverPresent_ && !ShouldFail(code);
   if (ok) {
     switch (code) {
-      case kRegister: {
+      case kIoctlRegister: {
         HANDLE duplicate = nullptr;
         ok = size >= 4 && session.process != nullptr &&
              DuplicateHandle(session.process, reinterpret_cast<HANDLE>(static_cast<ULONG_PTR>(value)),
@@ -270,10 +268,10 @@ void Hardware::HandleControl(Session& session, const Request& request, const uin
         }
         break;
       }
-      case kUnregister:
+      case kIoctlUnregister:
         if (semaphoreOwner_ == session.id) DropRegistration();
         break;
-      case kGetEvent:
+      case kIoctlGetEvent:
         ok = request.value >= 4 && !events_.empty();
         if (ok) {
           AppendRaw(answer, events_.front());
@@ -282,16 +280,16 @@ void Hardware::HandleControl(Session& session, const Request& request, const uin
           fetched_.notify_all();
         }
         break;
-      case kMouseMask:
-      case kKeyMask:
-      case kExtraKeyMask:
-      case kEnable:
+      case kIoctlMouseMask:
+      case kIoctlKeyMask:
+      case kIoctlExtraKeyMask:
+      case kIoctlEnable:
         ok = size >= 4;
         if (!ok) break;
-        if (code == kMouseMask) mouseMask_ = value;
-        if (code == kKeyMask) keyMask_ = value;
-        if (code == kExtraKeyMask) extraKeyMask_ = value;
-        if (code == kEnable) enabled_ = value;
+        if (code == kIoctlMouseMask) mouseMask_ = value;
+        if (code == kIoctlKeyMask) keyMask_ = value;
+        if (code == kIoctlExtraKeyMask) extraKeyMask_ = value;
+        if (code == kIoctlEnable) enabled_ = value;
         break;
       default:
         ok = false;
@@ -315,7 +313,7 @@ void Hardware::Handle(Session& session, const Request& request, const uint8_t* p
       reply.value = GetCurrentProcessId();
       break;
     case Op::kDriverOpen: {
-      const bool ok = driverPresent_ && !session.driverHandle && SameIgnoringCase(text(), kDeviceName);
+      const bool ok = driverPresent_ && !session.driverHandle && SameIgnoringCase(text(), device::kDriverDevicePath);
       Log(ok ? LogStep::kOpen : LogStep::kOpenRefused, 0, 0, ok);
       if (ok) {
         session.driverHandle = true;

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "DeviceSimulator.h"
+#include "device/DriverControlCodes.h"
 #include "platform/simulated/SimulatorClient.h"
 
 namespace {
@@ -44,13 +45,13 @@ uint16_t Product(const char* text) { return static_cast<uint16_t>(std::strtoul(t
 
 const char* CodeName(uint32_t code) {
   switch (code) {
-    case 0x222400: return "register";
-    case 0x222404: return "unregister";
-    case 0x222408: return "get event";
-    case 0x22240C: return "mouse mask";
-    case 0x222410: return "key mask";
-    case 0x222414: return "enable";
-    case 0x222434: return "extra key mask";
+    case device::kIoctlRegister: return "register";
+    case device::kIoctlUnregister: return "unregister";
+    case device::kIoctlGetEvent: return "get event";
+    case device::kIoctlMouseMask: return "mouse mask";
+    case device::kIoctlKeyMask: return "key mask";
+    case device::kIoctlEnable: return "enable";
+    case device::kIoctlExtraKeyMask: return "extra key mask";
     default: return "unknown";
   }
 }
@@ -63,7 +64,7 @@ void PrintLog(const std::vector<LogEntry>& log) {
       case LogStep::kClose: std::printf("close"); break;
       case LogStep::kControl: {
         std::printf("0x%06X %s", entry.code, CodeName(entry.code));
-        const bool hasValue = entry.code != 0x222404 && entry.code != 0x222408;
+        const bool hasValue = entry.code != device::kIoctlUnregister && entry.code != device::kIoctlGetEvent;
         if (hasValue) std::printf(" 0x%08X", entry.value);
         std::printf(entry.ok ? " ok" : " failed");
         break;
