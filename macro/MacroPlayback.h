@@ -1,0 +1,26 @@
+#pragma once
+
+// Plays a recorded macro into whatever window has the focus, with the
+// recorded pauses, and never into the program's own main window.
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "macro/MacroStore.h"
+
+namespace macro {
+
+// Plays macro `index` of the process-wide store; the main window is known by
+// its title, the language text "tc_mouse_title". Returns when the macro has
+// played, or at once for an unknown or empty macro.
+void PlayMacro(uint8_t index);
+
+// The same with the store and the main window's title given.
+void PlayMacro(const MacroStore& store, std::size_t index, const std::u16string& mainWindowTitle);
+
+// One recorded event: a key (followed by the 50 ms stroke pause) or one of
+// the mouse buttons 0xC1 to 0xC3 (no pause).
+void PlayMacroEvent(uint8_t vk, bool released);
+
+}  // namespace macro
