@@ -78,14 +78,16 @@ void DecodeUtf8(const uint8_t* bytes, size_t size, std::u16string& out) {
       // Plain ASCII is the bulk of every document: it is widened sixteen
       // (or eight) bytes at a time.
 #if defined(__SSE2__)
-      const __m128i zero = _mm_setzero_si128();
-      while (i + 16 <= size && dest + 16 <= full) {
+      if (i + 16 <= size && dest + 16 <= full) {
         const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + i));
-        if (_mm_movemask_epi8(block) != 0) break;
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(dest), _mm_unpacklo_epi8(block, zero));
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(dest + 8), _mm_unpackhi_epi8(block, zero));
-        i += 16;
-        dest += 16;
+        if (_mm_movemask_epi8(block) == 0) {
+          const __m128i zero = _mm_setzero_si128();
+          _mm_storeu_si128(reinterpret_cast<__m128i*>(dest), _mm_unpacklo_epi8(block, zero));
+          _mm_storeu_si128(reinterpret_cast<__m128i*>(dest + 8), _mm_unpackhi_epi8(block, zero));
+          i += 16;
+          dest += 16;
+          continue;
+        }
       }
 #endif
       if (i + 8 <= size && dest + 8 <= full) {

@@ -50,7 +50,7 @@ class NativeFileSystem final : public FileSystem {
   bool WriteWholeFile(const std::u16string& path, const std::vector<uint8_t>& bytes) override {
     std::FILE* file = std::fopen(ToNativePath(path).c_str(), "wb");
     if (!file) return false;
-    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    bool ok = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
     ok = std::fclose(file) == 0 && ok;
     return ok;
   }

@@ -81,6 +81,23 @@ TEST(CodePageService, Conversions) {
   }
 }
 
+TEST(CodePageService, Utf8AtEveryLengthAroundTheBlockSizes) {
+  // ASCII is taken in blocks; every way a text can end inside or right
+  // after a block must convert whole and read nothing beyond its end.
+  for (size_t length = 0; length <= 40; ++length) {
+    std::string ascii;
+    std::u16string expected;
+    for (size_t i = 0; i < length; ++i) {
+      ascii.push_back(static_cast<char>('a' + i % 26));
+      expected.push_back(static_cast<char16_t>('a' + i % 26));
+    }
+    EXPECT_EQ(Convert(65001, ascii), expected) << length;
+    EXPECT_EQ(Convert(65001, ascii + "\xC3\xA9"), expected + u"\u00e9") << length;
+    EXPECT_EQ(Convert(65001, ascii + "\xC3"), expected + u"\ufffd") << length;
+    EXPECT_EQ(Convert(65001, "\xE2\x82\xAC" + ascii), u"\u20ac" + expected) << length;
+  }
+}
+
 TEST(CodePageService, UnavailableCodePageFails) {
   bool ok = true;
   EXPECT_EQ(Convert(12345, "abc", &ok), u"");
