@@ -1,0 +1,48 @@
+#include "ui/window/SkinnedDialog.h"
+
+#include "ui/window/GdiHandles.h"
+
+namespace ui {
+
+SkinnedDialog::SkinnedDialog(UINT templateId, HWND owner, UINT normalPicture, UINT overPicture, UINT downPicture)
+    : Dialog(templateId, owner), pictureIds_{normalPicture, overPicture, downPicture} {}
+
+void SkinnedDialog::LoadSkin() {
+  for (size_t i = 0; i < pictures_.size(); ++i) pictures_[i] = LoadPngResource(pictureIds_[i]);
+  const int width = NormalPicture().Width();
+  const int height = NormalPicture().Height();
+  // The full-screen client area leaves out the task bar.
+  SetWindowPos(Handle(), nullptr, (GetSystemMetrics(SM_CXFULLSCREEN) - width) / 2,
+               (GetSystemMetrics(SM_CYFULLSCREEN) - height) / 2, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+bool SkinnedDialog::AddButton(CBitmapBtn& button, const RECT& rect, const std::u16string& caption) {
+  if (!button.Create(Handle(), rect)) return false;
+  button.SetImages(pictures_[0], pictures_[1], pictures_[2], pictures_[0], rect.left, rect.top,
+                   rect.right - rect.left, rect.bottom - rect.top);
+  button.SetText(caption);
+  return true;
+}
+
+LRESULT SkinnedDialog::OnPaint() {
+  PaintDC dc(Handle());
+  const RECT client = ClientRect();
+  NormalPicture().Draw(dc.Get(), 0, 0, client.right, client.bottom);
+  PaintOver(dc.Get());
+  return 0;
+}
+
+LRESULT SkinnedDialog::OnLButtonDown(WPARAM keys, POINT at) {
+  // As if the press were on a caption bar: the system moves the window.
+  POINT screen = at;
+  ClientToScreen(Handle(), &screen);
+  Post(WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(screen.x, screen.y));
+  return 0;
+}
+
+LRESULT SkinnedDialog::OnDestroy() {
+  for (Picture& picture : pictures_) picture = Picture();
+  return Default();
+}
+
+}  // namespace ui
