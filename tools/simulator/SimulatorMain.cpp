@@ -36,7 +36,9 @@ const char kUsage[] =
     "  log [--clear]       show the control codes received, in order\n"
     "  status              show everything the simulator keeps\n"
     "  reset               driver on, nothing plugged, no failures, empty queue and log\n"
-    "  quit                end the simulator\n";
+    "  quit                end the simulator\n"
+    "  post TITLE MESSAGE [WPARAM [LPARAM]]  post a message to the top-level window named TITLE\n"
+    "                      (drives the program from a test, e.g. its tray commands)\n";
 
 uint32_t Number(const char* text) { return static_cast<uint32_t>(std::strtoul(text, nullptr, 0)); }
 
@@ -213,12 +215,31 @@ int Command(int argc, char** argv, Connection::Start start) {
 
 }  // namespace
 
+// Not a simulator command: a test's way to reach the program's window.
+int PostToWindow(int argc, char** argv) {
+  if (argc < 4) {
+    std::fputs(kUsage, stderr);
+    return 2;
+  }
+  wchar_t title[512] = {};
+  MultiByteToWideChar(CP_ACP, 0, argv[2], -1, title, 511);
+  const HWND window = FindWindowW(nullptr, title);
+  if (window == nullptr) {
+    std::fprintf(stderr, "vn24gsim: no window named \"%s\"\n", argv[2]);
+    return 1;
+  }
+  const WPARAM wParam = argc >= 5 ? static_cast<WPARAM>(std::strtoul(argv[4], nullptr, 0)) : 0;
+  const LPARAM lParam = argc >= 6 ? static_cast<LPARAM>(std::strtol(argv[5], nullptr, 0)) : 0;
+  return PostMessageW(window, Number(argv[3]), wParam, lParam) ? 0 : 1;
+}
+
 int main(int argc, char** argv) {
   if (argc < 2) {
     std::fputs(kUsage, stderr);
     return 2;
   }
   const std::string command = argv[1];
+  if (command == "post") return PostToWindow(argc, argv);
   if (command == "serve" || command == "start") {
     ServeOptions options;
     if (!ParseServeOptions(argc, argv, 2, options)) {

@@ -1,0 +1,111 @@
+#!/bin/sh
+# The program's device link end to end, against the device simulator: the
+# driver absent at start and retried, then opened, registered, enabled and
+# given the masks; a receiver plugged in while the driver is open; events
+# fetched; and the ordered shutdown when the program exits from its tray menu.
+#
+#   device_link_program_test.sh BUILD_DIR
+set -e
+build=$(cd "$1" && pwd)
+run="$(cd "$(dirname "$0")/../.." && pwd)/cmake/wine-run.sh"
+if [ ! -f "$build/dist/vn24g.exe" ] || ! grep -q '^VN24G_SIMULATED_HARDWARE:BOOL=ON' "$build/CMakeCache.txt"; then
+  echo "skipped: needs the program of the simulated-hardware build"
+  exit 0
+fi
+
+# A copy of the distribution folder with a current model, so no device
+# selection is asked for. It stays inside the build tree: the Wine prefix,
+# and with it the simulator's pipe, belongs to the build.
+home="$build/e2e-device-link"
+rm -rf "$home"
+cp -r "$build/dist" "$home"
+sed -i 's/^CurDevice=.*/CurDevice=0x9080/' "$home/VNType.ini"
+simulator="$home/vn24gsim.exe"
+out="$home/simulator.out"
+title="Varnok 2.4G Wireless Configuration"
+program_pid=
+
+sim() { "$run" "$simulator" "$@" >"$out" 2>&1; }
+finish() {
+  [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null
+  "$run" "$simulator" quit >/dev/null 2>&1 || true
+}
+fail() {
+  echo "FAILED: $*"
+  "$run" "$simulator" log
+  finish
+  exit 1
+}
+# Waits up to 60 s for the simulator's log to show a line matching $1.
+await_log() {
+  tries=0
+  until sim log && grep -q -- "$1" "$out"; do
+    tries=$((tries + 1))
+    [ $tries -lt 120 ] || fail "the log never showed '$1'"
+    sleep 0.5
+  done
+}
+# The log, without its repeat counts, as one line per entry.
+log_lines() { sim log && tr -d '\r' <"$out" | sed 's/ x[0-9]*$//'; }
+
+"$run" "$simulator" quit
+sim start --driver off || fail "the simulator did not start"
+"$run" "$home/vn24g.exe" >"$home/program.out" 2>&1 &
+program_pid=$!
+
+# Driver absent: the program keeps trying to open it.
+await_log "open refused"
+sim driver on
+await_log "key mask 0x019C0000 ok"
+expected="open refused
+open
+0x222400 register
+0x222414 enable 0x00000001 ok
+0x22240C mouse mask 0x00000000 ok
+0x222410 key mask 0x00000000 ok
+0x222434 extra key mask 0x00000000 ok
+0x22240C mouse mask 0x00000180 ok
+0x222410 key mask 0x019C0000 ok"
+actual=$(log_lines | uniq | sed 's/^\(0x222400 register\).*/\1/')
+[ "$actual" = "$expected" ] || fail "start-up order was:
+$actual"
+
+# A receiver arrives while the driver is open: enable and masks again, no
+# second open.
+sim log --clear
+sim plug 2001
+await_log "key mask 0x019C0000 ok"
+actual=$(log_lines)
+[ "$(echo "$actual" | head -n 1)" = "0x222414 enable 0x00000001 ok" ] || fail "arrival began with: $actual"
+echo "$actual" | grep -q "open\|register" && fail "the arrival opened the driver again"
+sim status
+grep -q "notices sent 1 to 1 windows" "$out" || fail "the arrival notice did not reach the program"
+
+# Events are fetched, one per release.
+sim log --clear
+sim queue 0x08 0x00 || fail "the program's semaphore did not take the events"
+await_log "get event ok x2"
+
+# Exit from the tray menu: masks cleared, unregistered, closed.
+sim log --clear
+sim post "$title" 0x111 2 || fail "the program's window was not found"
+tries=0
+while kill -0 "$program_pid" 2>/dev/null; do
+  tries=$((tries + 1))
+  [ $tries -lt 60 ] || fail "the program did not end"
+  sleep 0.5
+done
+program_pid=
+expected="0x22240C mouse mask 0x00000000 ok
+0x222410 key mask 0x00000000 ok
+0x222404 unregister ok
+close"
+actual=$(log_lines)
+[ "$actual" = "$expected" ] || fail "shutdown order was:
+$actual"
+sim status
+grep -q "handles open 0" "$out" || fail "a driver handle was left open"
+grep -q "HID handles open 0" "$out" || fail "the receiver handle was left open"
+
+finish
+echo "program device link: ok"
