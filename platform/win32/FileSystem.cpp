@@ -2,16 +2,18 @@
 
 #include <windows.h>
 
+#include "platform/win32/WideString.h"
+
 namespace platform {
 namespace {
 
-const wchar_t* WidePath(const std::u16string& path) { return reinterpret_cast<const wchar_t*>(path.c_str()); }
+using win32::Wide;
 
 class Win32FileSystem final : public FileSystem {
  public:
   bool ReadWholeFile(const std::u16string& path, std::vector<uint8_t>& bytes) override {
     bytes.clear();
-    HANDLE file = CreateFileW(WidePath(path), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+    HANDLE file = CreateFileW(Wide(path), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
     LARGE_INTEGER size{};
@@ -35,7 +37,7 @@ class Win32FileSystem final : public FileSystem {
   }
 
   bool WriteWholeFile(const std::u16string& path, const std::vector<uint8_t>& bytes) override {
-    HANDLE file = CreateFileW(WidePath(path), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = CreateFileW(Wide(path), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
     bool ok = true;
     size_t done = 0;
@@ -50,7 +52,7 @@ class Win32FileSystem final : public FileSystem {
   }
 
   bool FileExists(const std::u16string& path) override {
-    const DWORD attributes = GetFileAttributesW(WidePath(path));
+    const DWORD attributes = GetFileAttributesW(Wide(path));
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
   }
 };
