@@ -25,12 +25,6 @@ HANDLE ConnectPipe(DWORD& error) {
   return pipe;
 }
 
-template <class T>
-void Append(std::vector<uint8_t>& bytes, const T& value) {
-  const auto* raw = reinterpret_cast<const uint8_t*>(&value);
-  bytes.insert(bytes.end(), raw, raw + sizeof value);
-}
-
 }  // namespace
 
 bool ReadPipeMessage(void* pipe, std::vector<uint8_t>& message, uint32_t limit) {
@@ -113,7 +107,7 @@ bool Connection::Call(const Request& request, const void* payload, uint32_t payl
                       std::vector<uint8_t>& replyPayload) {
   std::vector<uint8_t> message;
   message.reserve(sizeof request + payloadSize);
-  Append(message, request);
+  AppendRaw(message, request);
   if (payloadSize != 0) {
     const auto* bytes = static_cast<const uint8_t*>(payload);
     message.insert(message.end(), bytes, bytes + payloadSize);
@@ -216,10 +210,10 @@ bool Quit(Connection& connection) {
 
 void AppendPath(std::vector<uint8_t>& list, const std::u16string* path) {
   if (path == nullptr) {
-    Append(list, kUnreadablePath);
+    AppendRaw(list, kUnreadablePath);
     return;
   }
-  Append(list, static_cast<uint32_t>(path->size()));
+  AppendRaw(list, static_cast<uint32_t>(path->size()));
   const auto* bytes = reinterpret_cast<const uint8_t*>(path->data());
   list.insert(list.end(), bytes, bytes + path->size() * sizeof(char16_t));
 }

@@ -51,6 +51,13 @@ class Connection {
 // Starts the simulator beside this program with `arguments` after its name.
 bool StartSimulator(const std::wstring& arguments);
 
+// Appends a fixed-size record to a message, byte for byte.
+template <class T>
+void AppendRaw(std::vector<uint8_t>& bytes, const T& value) {
+  const auto* raw = reinterpret_cast<const uint8_t*>(&value);
+  bytes.insert(bytes.end(), raw, raw + sizeof value);
+}
+
 // One whole pipe message, of at most `limit` bytes.
 bool ReadPipeMessage(void* pipe, std::vector<uint8_t>& message, uint32_t limit);
 bool WritePipeMessage(void* pipe, const std::vector<uint8_t>& message);

@@ -225,8 +225,12 @@ class ReceiverThroughSimulatorTest : public DeviceLinkSimulatorTest {
     EXPECT_EQ(Status().hidOpen, 0u);
     DeviceLinkSimulatorTest::TearDown();
   }
-  bool UsageOf(uint16_t& page, uint16_t& usage) {
-    return platform::Service<platform::HidEnumeration>::Get().GetUsage(receiver_, page, usage);
+  // The receiver handle's usage page and usage; 0 and 0 when it answers nothing.
+  std::pair<int, int> Usage() {
+    uint16_t page = 0;
+    uint16_t usage = 0;
+    if (!platform::Service<platform::HidEnumeration>::Get().GetUsage(receiver_, page, usage)) return {0, 0};
+    return {page, usage};
   }
   platform::Handle receiver_ = 0;
 };
@@ -235,16 +239,12 @@ TEST_F(ReceiverThroughSimulatorTest, TheNewerReceiverIsPreferred) {
   ASSERT_TRUE(simulator::Plug(*control_, 0x1000));
   ASSERT_TRUE(simulator::Plug(*control_, 0x2000));
   ASSERT_TRUE(device::DetectReceiver(receiver_));
-  uint16_t page = 0;
-  uint16_t usage = 0;
-  ASSERT_TRUE(UsageOf(page, usage));
-  EXPECT_EQ(page, 0xFF00);
-  EXPECT_EQ(usage, 0x000E);
+  EXPECT_EQ(Usage(), std::make_pair(0xFF00, 0x000E));
   // Only the kept interface is still open; pulling the newer receiver out
   // leaves the handle answering nothing, so it was that receiver's.
   EXPECT_EQ(Status().hidOpen, 1u);
   ASSERT_TRUE(simulator::Unplug(*control_, 0x2000));
-  EXPECT_FALSE(UsageOf(page, usage));
+  EXPECT_EQ(Usage(), std::make_pair(0, 0));
 }
 
 TEST_F(ReceiverThroughSimulatorTest, EachProductByItsRow) {
@@ -267,11 +267,8 @@ TEST_F(ReceiverThroughSimulatorTest, EachProductByItsRow) {
     ASSERT_TRUE(simulator::Reset(*control_));
     ASSERT_TRUE(simulator::Plug(*control_, c.product, c.flags, c.extraPath));
     EXPECT_EQ(device::DetectReceiver(receiver_), c.found);
-    uint16_t page = 0;
-    uint16_t usage = 0;
     if (c.found) {
-      ASSERT_TRUE(UsageOf(page, usage));
-      EXPECT_EQ(page, c.page);
+      EXPECT_EQ(Usage().first, c.page);
       EXPECT_EQ(Status().hidOpen, 1u);
     } else {
       EXPECT_EQ(receiver_, 0u);
@@ -285,10 +282,7 @@ TEST_F(ReceiverThroughSimulatorTest, ReceiverVanishingDuringEnumeration) {
   ASSERT_TRUE(simulator::Plug(*control_, 0x2000, simulator::kPlugVanishAfterList));
   ASSERT_TRUE(simulator::Plug(*control_, 0x1000));
   ASSERT_TRUE(device::DetectReceiver(receiver_));
-  uint16_t page = 0;
-  uint16_t usage = 0;
-  ASSERT_TRUE(UsageOf(page, usage));
-  EXPECT_EQ(page, 0xF1F2);
+  EXPECT_EQ(Usage(), std::make_pair(0xF1F2, 0xF1F2));
 }
 
 TEST_F(ReceiverThroughSimulatorTest, DetectionWithoutReceiverClosesTheOldHandle) {

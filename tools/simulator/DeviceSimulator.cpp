@@ -46,12 +46,6 @@ uint32_t FirstValue(const uint8_t* payload, std::size_t size) {
   return value;
 }
 
-template <class T>
-void AppendRaw(std::vector<uint8_t>& bytes, const T& value) {
-  const auto* raw = reinterpret_cast<const uint8_t*>(&value);
-  bytes.insert(bytes.end(), raw, raw + sizeof value);
-}
-
 }  // namespace
 
 std::vector<HidInterface> InterfacesOf(const Receiver& receiver) {
