@@ -63,6 +63,24 @@ TEST_F(MessageDialog, EnterEscapeAndSpaceDoNotAnswerIt) {
   EXPECT_TRUE(openAfterKeys);
 }
 
+TEST_F(MessageDialog, APressOnItsSurfaceDragsIt) {
+  ui::CDlgRestore dialog;
+  MSG drag = {};
+  POINT expected = {40, 70};
+  ModalScript script(dialog, {[&] {
+    ClientToScreen(dialog.Handle(), &expected);
+    SendMessageW(dialog.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(40, 70));
+    // Taken off the queue here: handled, it would start moving the window.
+    PeekMessageW(&drag, dialog.Handle(), WM_NCLBUTTONDOWN, WM_NCLBUTTONDOWN, PM_REMOVE);
+    uitest::Click(dialog.CancelButton());
+  }});
+  script.Run();
+  EXPECT_EQ(drag.message, static_cast<UINT>(WM_NCLBUTTONDOWN));
+  EXPECT_EQ(drag.wParam, static_cast<WPARAM>(HTCAPTION));
+  EXPECT_EQ(static_cast<short>(LOWORD(drag.lParam)), expected.x);
+  EXPECT_EQ(static_cast<short>(HIWORD(drag.lParam)), expected.y);
+}
+
 TEST_F(MessageDialog, TakesTheSkinsSizeInTheMiddleOfTheWorkAreaWithItsButtons) {
   ui::CDlgRestore dialog;
   RECT window = {}, ok = {}, cancel = {}, close = {};

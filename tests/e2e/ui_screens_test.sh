@@ -1,0 +1,117 @@
+#!/bin/sh
+# Screenshots of the window layer's windows on the program's own skins and
+# texts, taken on a virtual display of their own, with checks that each
+# window shows where it belongs at its size and is not blank:
+#   the message dialog with the texts of its three callers and a message too
+#   long for it, the device selection dialog, every skinned button class in
+#   every state, and the tray menu with its device sub-menu open.
+# The pictures stay in BUILD_DIR/screens for looking at.
+#
+#   ui_screens_test.sh BUILD_DIR
+set -e
+build=$(cd "$1" && pwd)
+run="$(cd "$(dirname "$0")/../.." && pwd)/cmake/wine-run.sh"
+demo="$build/tools/uidemo/vn24g_uidemo.exe"
+shots="$build/screens"
+if [ ! -f "$demo" ] || [ ! -f "$build/dist/language.xml" ]; then
+  echo "skipped: needs the window-layer demo and the program folder of a Windows build"
+  exit 0
+fi
+for tool in Xvfb xwininfo xdotool import convert; do
+  command -v $tool >/dev/null || { echo "skipped: $tool is missing"; exit 0; }
+done
+mkdir -p "$shots"
+
+fifo="$shots/display.$$"
+rm -f "$fifo"
+mkfifo "$fifo"
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 </dev/null &
+xvfb=$!
+read -r number <"$fifo"
+rm -f "$fifo"
+export DISPLAY=":$number"
+demo_pid=
+cleanup() {
+  [ -n "$demo_pid" ] && kill "$demo_pid" 2>/dev/null || true
+  kill "$xvfb" 2>/dev/null || true
+}
+trap cleanup EXIT
+
+# Wine's drive Z: is the root of the file system.
+folder="Z:$(echo "$build/dist" | tr / '\\')"
+# Nothing manages windows on the bare display: Wine then draws the frames
+# itself, so the dialogs show their captions as on a desktop. (The first run
+# also makes the Wine prefix the setting goes into.)
+"$run" "$demo" none "$folder" >/dev/null 2>&1 || true
+WINEPREFIX="$build/wineprefix" WINEARCH=win32 WINEDEBUG=-all \
+  wine reg add 'HKCU\Software\Wine\AppDefaults\vn24g_uidemo.exe\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+
+failures=0
+fail() {
+  echo "FAIL: $*"
+  failures=$((failures + 1))
+}
+
+# The geometry "WxH+X+Y" of the first top-level window of the demo whose size
+# matches the pattern, waiting up to ten seconds for it.
+wait_for_window() {
+  for _ in $(seq 1 50); do
+    found=$(xwininfo -root -tree 2>/dev/null | grep '"vn24g_uidemo.exe"' | grep -o "$1+[0-9-]*+[0-9-]*" | head -1)
+    [ -n "$found" ] && { echo "$found"; return 0; }
+    sleep 0.2
+  done
+  return 1
+}
+
+# Standard deviation of a region of a screenshot: 0 for a blank area.
+spread() {
+  convert "$1" -crop "$2" +repage -colorspace gray -format '%[fx:standard_deviation*1000]' info: | cut -d. -f1
+}
+
+# Starts a scene, waits for its window, optionally moves the pointer, takes
+# the screenshot and lets the scene close itself.
+shoot() {
+  scene=$1 size=$2
+  shift 2
+  "$run" "$demo" "$scene" "$folder" 4 >/dev/null 2>&1 &
+  demo_pid=$!
+  if ! geometry=$(wait_for_window "$size"); then
+    fail "$scene: no window of size $size appeared"
+    wait "$demo_pid" || true
+    demo_pid=
+    return
+  fi
+  for move in "$@"; do
+    xdotool mousemove $move
+    sleep 0.7
+  done
+  sleep 0.8
+  import -window root "$shots/$scene.png"
+  convert "$shots/$scene.png" -crop "$geometry" +repage "$shots/$scene-window.png"
+  wait "$demo_pid" || true
+  demo_pid=
+  [ "$(spread "$shots/$scene.png" "$geometry")" -gt 20 ] || fail "$scene: the window is blank"
+  echo "$scene: $geometry"
+}
+
+centred_message() {
+  x=${2#351x141+}
+  y=${x#*+}
+  x=${x%+*}
+  # Centred on the work area: the same place for every message.
+  [ "$x" -ge 400 ] && [ "$x" -le 500 ] && [ "$y" -ge 380 ] && [ "$y" -le 480 ] || fail "$1: dialog at $x,$y"
+}
+
+for scene in tips reset about long; do
+  shoot $scene 351x141
+  [ -n "$geometry" ] && centred_message $scene "$geometry"
+done
+shoot select '3[0-9][0-9]x[0-9][0-9]*'
+shoot buttons 1050x260
+# The menu opens at 400,300. The device entry (third row, under the 25-pixel
+# banner and one entry) opens its sub-menu to the right; the pointer goes
+# along the row into it and rests on the sub-menu's second model.
+shoot traymenu '1[2-9][0-9]x1[0-9][0-9]' "450 361" "570 361" "570 383"
+
+echo "screenshots in $shots"
+[ "$failures" -eq 0 ]
