@@ -29,10 +29,12 @@ export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
 
 start_xvfb() {
   display_file="$build_dir/xvfb.display"
-  if [ -f "$display_file" ]; then
+  pid_file="$build_dir/xvfb.pid"
+  if [ -f "$display_file" ] && [ -f "$pid_file" ]; then
     number=$(cat "$display_file")
-    if [ -n "$number" ] && [ -e "/tmp/.X11-unix/X$number" ] &&
-       kill -0 "$(cat "/tmp/.X$number-lock" 2>/dev/null | tr -d ' ')" 2>/dev/null; then
+    pid=$(cat "$pid_file")
+    if [ -n "$number" ] && [ -n "$pid" ] && kill -0 "$pid" 2>/dev/null &&
+       [ -e "/tmp/.X11-unix/X$number" ]; then
       echo ":$number"
       return
     fi
@@ -41,6 +43,7 @@ start_xvfb() {
   rm -f "$fifo"
   mkfifo "$fifo"
   setsid Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 < /dev/null &
+  echo $! > "$pid_file"
   read -r number < "$fifo"
   rm -f "$fifo"
   echo "$number" > "$display_file"
