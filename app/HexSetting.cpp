@@ -1,5 +1,7 @@
 #include "app/HexSetting.h"
 
+#include <cstdio>
+
 namespace app {
 namespace {
 
@@ -24,6 +26,12 @@ int32_t ParseHexSetting(const std::u16string& text) {
     value = (value << 4) | static_cast<uint32_t>(digit);
   }
   return static_cast<int32_t>(value);
+}
+
+std::u16string FormatHexSetting(int32_t value) {
+  char text[16];
+  const int length = std::snprintf(text, sizeof(text), "0x%x", static_cast<unsigned int>(value));
+  return std::u16string(text, text + (length > 0 ? length : 0));
 }
 
 }  // namespace app

@@ -11,4 +11,7 @@ namespace app {
 // saturates instead of wrapping, so it can never turn into 0.
 int32_t ParseHexSetting(const std::u16string& text);
 
+// The stored form of a model value: "0x" and lower-case digits.
+std::u16string FormatHexSetting(int32_t value);
+
 }  // namespace app

@@ -1,8 +1,8 @@
 #include "app/MainWindowController.h"
 
-#include <cstdio>
 #include <utility>
 
+#include "app/HexSetting.h"
 #include "app/PrivateMessages.h"
 #include "app/SingleDevice.h"
 #include "config/DeviceCatalogue.h"
@@ -29,12 +29,6 @@ constexpr int kExitResult = 2;
 // to close so nothing is left behind the vanished main window.
 const char16_t* const kEditorWindowNames[] = {u"CDlgCombo", u"CDlgMacro", u"CDlgAutoStart"};
 
-std::u16string HexModelText(int32_t modelValue) {
-  char text[16];
-  std::snprintf(text, sizeof(text), "0x%x", static_cast<unsigned int>(modelValue));
-  return std::u16string(text, text + std::char_traits<char>::length(text));
-}
-
 }  // namespace
 
 MainWindowController::MainWindowController(MainWindowView& view, std::u16string exeFolder, int32_t currentModel,
@@ -57,7 +51,11 @@ void MainWindowController::Initialise() {
 
   driver_.StartEventChannel(view_.Window());
   EnableDriverOrRetry();
+  // Kept until shutdown: every social-site action uses the same library.
+  socialSite_.LoadQuickAccess();
 }
+
+void MainWindowController::OnDriverEvent(uint32_t eventCode) { dispatcher_.OnDriverEvent(eventCode, deviceType_); }
 
 void MainWindowController::RefreshModelData() {
   settingsKeyPath_ = config::SettingsKeyPath(config::ModelName(config::CurrentDevice));
@@ -233,7 +231,7 @@ void MainWindowController::Shutdown() {
   view_.ReleaseLook();
 
   platform::Service<platform::IniFile>::Get().WriteString(exeFolder_ + u"VNType.ini", u"CUR_DEVICE", u"CurDevice",
-                                                          HexModelText(config::CurrentDevice.modelValue));
+                                                          FormatHexSetting(config::CurrentDevice.modelValue));
 
   devices_ = DeviceList{};
   std::vector<config::tagVARNOK24G_UI_INFORMATION>().swap(config::DeviceCatalogue);
@@ -245,6 +243,7 @@ void MainWindowController::Shutdown() {
     deviceNotification_ = 0;
   }
   driver_.ShutdownEventChannel();
+  socialSite_.ReleaseQuickAccess();
 }
 
 }  // namespace app

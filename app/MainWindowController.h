@@ -8,6 +8,9 @@
 #include <cstdint>
 #include <string>
 
+#include "actions/ActionExecutor.h"
+#include "actions/EventDispatch.h"
+#include "actions/FaceBookFunction.h"
 #include "app/DeviceList.h"
 #include "app/MainWindowView.h"
 #include "device/USBDriver.h"
@@ -38,6 +41,8 @@ class MainWindowController {
   void OnRetryTimer();
   void OnDeviceArrival(const std::u16string& interfaceName);
   void OnSetScrollValues(uintptr_t wheelScrollLines, intptr_t scrollSetting);
+  // A press reported by the driver: carried out at once, on this thread.
+  void OnDriverEvent(uint32_t eventCode);
 
   // Switches to another listed model; false when it is not listed or is the
   // current one.
@@ -71,6 +76,9 @@ class MainWindowController {
   std::u16string settingsKeyPath_;
   platform::Handle deviceNotification_ = 0;
   device::CUSBDriver driver_;
+  actions::CFaceBookFunction socialSite_;
+  actions::ActionExecutor executor_{socialSite_};
+  actions::CEventDispatcher dispatcher_{executor_};
 };
 
 }  // namespace app

@@ -40,14 +40,30 @@ bool CVarnok24G_ConfigApp::InitInstance() {
 
   // Without a receiver there is nothing to configure; this is decided before
   // the instance check, so even a second instance says so.
-  if (!device::DetectReceiver(receiver_)) return false;
+  if (!device::DetectReceiver(receiver_)) {
+    windows_.ShowNoReceiverMessage();
+    return false;
+  }
 
   config::LoadDeviceCatalogue(exeFolder_);
   config::LoadAllSettings();
 
   if (!ClaimSingleInstance(Label("tc_mouse_title"))) return false;
   if (!ReadDeviceList()) return false;
+  if (!SettleCurrentModel()) return false;
+
+  windows_.RunMainWindow(currentModel_, exeFolder_, receiver_);
   return false;
+}
+
+bool CVarnok24G_ConfigApp::SettleCurrentModel() {
+  if (currentModel_ != 0) return true;
+  int32_t chosen = 0;
+  if (!windows_.ChooseDevice(chosen) || chosen == 0) return false;
+  currentModel_ = chosen;
+  platform::Service<platform::IniFile>::Get().WriteString(DeviceListPath(), u"CUR_DEVICE", u"CurDevice",
+                                                          FormatHexSetting(chosen));
+  return true;
 }
 
 bool CVarnok24G_ConfigApp::ClaimSingleInstance(const std::u16string& mainWindowTitle) {

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "app/AppWindows.h"
 #include "platform/Handle.h"
 
 namespace app {
@@ -14,7 +15,7 @@ class CVarnok24G_ConfigApp {
  public:
   static constexpr const char16_t* kMutexName = u"VARNOK24G_CONFIG_MUTEX";
 
-  CVarnok24G_ConfigApp() = default;
+  explicit CVarnok24G_ConfigApp(AppWindows& windows) : windows_(windows) {}
   ~CVarnok24G_ConfigApp();
   CVarnok24G_ConfigApp(const CVarnok24G_ConfigApp&) = delete;
   CVarnok24G_ConfigApp& operator=(const CVarnok24G_ConfigApp&) = delete;
@@ -31,6 +32,11 @@ class CVarnok24G_ConfigApp {
   // the list is empty: the program then has nothing to configure.
   bool ReadDeviceList();
 
+  // Makes sure a current model is known, asking the user when the device
+  // list does not name one; the choice is written back. False when the user
+  // chose nothing.
+  bool SettleCurrentModel();
+
   const std::u16string& ExeFolder() const { return exeFolder_; }
   int32_t CurrentModel() const { return currentModel_; }
   bool HoldsMutex() const { return mutex_ != 0; }
@@ -39,6 +45,7 @@ class CVarnok24G_ConfigApp {
  private:
   std::u16string DeviceListPath() const { return exeFolder_ + u"VNType.ini"; }
 
+  AppWindows& windows_;
   platform::Handle mutex_ = 0;
   std::uintptr_t imageLibraryToken_ = 0;
   platform::Handle receiver_ = 0;  // the receiver's open HID interface

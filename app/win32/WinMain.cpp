@@ -5,9 +5,11 @@
 #include <windows.h>
 
 #include "app/Varnok24GConfigApp.h"
+#include "app/win32/AppWindows.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-  app::CVarnok24G_ConfigApp application;
+  app::Win32AppWindows windows;
+  app::CVarnok24G_ConfigApp application(windows);
   application.InitInstance();
   return application.ExitInstance();
 }

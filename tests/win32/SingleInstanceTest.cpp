@@ -16,11 +16,23 @@ namespace {
 constexpr wchar_t kTitleVariable[] = L"VN24G_PROBE_TITLE";
 constexpr DWORD kChildClaimed = 10, kChildHandedOver = 20, kChildLetGo = 30;
 
+// The instance check shows no window of its own.
+class NoWindows final : public app::AppWindows {
+ public:
+  void ShowNoReceiverMessage() override { ADD_FAILURE(); }
+  bool ChooseDevice(int32_t&) override {
+    ADD_FAILURE();
+    return false;
+  }
+  void RunMainWindow(int32_t, const std::u16string&, platform::Handle&) override { ADD_FAILURE(); }
+};
+
 // Runs only inside the copy started below.
 TEST(SecondInstanceProcess, DISABLED_Child) {
   wchar_t title[256] = {};
   GetEnvironmentVariableW(kTitleVariable, title, 256);
-  app::CVarnok24G_ConfigApp instance;
+  NoWindows windows;
+  app::CVarnok24G_ConfigApp instance(windows);
   const bool claimed = instance.ClaimSingleInstance(platform::win32::FromWide(title));
   ExitProcess(claimed ? kChildClaimed : instance.HoldsMutex() ? kChildHandedOver : kChildLetGo);
 }

@@ -7,9 +7,11 @@
 #include "app/MainWindowController.h"
 #include "app/SingleDevice.h"
 #include "config/DeviceCatalogue.h"
+#include "config/FunctionCodes.h"
 #include "config/SettingsStore.h"
 #include "device/ReceiverDetection.h"
 #include "fakes/ConfigFixtures.h"
+#include "fakes/FakeDesktop.h"
 #include "fakes/FakeDriver.h"
 #include "fakes/FakeHidBus.h"
 #include "fakes/FakeProcess.h"
@@ -333,6 +335,30 @@ TEST_F(MainWindowControllerTest, ScrollValuesFromOutside) {
   controller_.OnSetScrollValues(7, 2);
   EXPECT_EQ(config::ActiveSettings.wheelScrollLines, 7);
   EXPECT_EQ(config::ActiveSettings.scrollSetting, 2);
+}
+
+}  // namespace
+}  // namespace app
+
+namespace app {
+namespace {
+
+TEST_F(MainWindowControllerTest, DriverEventRunsTheButtonsAssignment) {
+  controller_.Initialise();
+  config::ActiveSettings.mouseAssignments[1].functionCode = config::FN_COPY;  // the right button
+  fakes::FakeDesktop desktop;
+
+  controller_.OnDriverEvent(0x02);  // right button down
+  const std::vector<std::string> press = desktop.InputLog();
+  std::vector<std::string> keys;
+  for (const std::string& line : press)
+    if (line.rfind("key ", 0) == 0) keys.push_back(line.substr(0, line.find(" scan")));
+  // Ctrl down, C down, C up, Ctrl up.
+  EXPECT_EQ(keys, (std::vector<std::string>{"key 11 1", "key 43 1", "key 43 3", "key 11 3"}));
+
+  desktop.Clear();
+  controller_.OnDriverEvent(0x00);  // released: nothing more
+  EXPECT_TRUE(desktop.InputLog().empty());
 }
 
 }  // namespace

@@ -13,13 +13,34 @@
 #include "fakes/FakeProcess.h"
 #include "fakes/FakeWindowMessages.h"
 #include "fakes/TempFolder.h"
-#include "platform/NamedMutex.h"
+#include "platform/IniFile.h"
+#include "platform/LocalNamedMutex.h"
 #include "text/LabelTable.h"
 
 namespace app {
 namespace {
 
 using platform::ScopedService;
+
+// Records which start-up windows were shown and answers the device choice.
+class RecordingWindows final : public AppWindows {
+ public:
+  int noReceiverMessages = 0;
+  int deviceChoices = 0;
+  bool choose = false;
+  int32_t choice = 0;
+  std::vector<int32_t> mainWindowRuns;
+
+  void ShowNoReceiverMessage() override { ++noReceiverMessages; }
+  bool ChooseDevice(int32_t& modelValue) override {
+    ++deviceChoices;
+    if (choose) modelValue = choice;
+    return choose;
+  }
+  void RunMainWindow(int32_t modelValue, const std::u16string&, platform::Handle&) override {
+    mainWindowRuns.push_back(modelValue);
+  }
+};
 
 TEST(HexSetting, ParsesStoredForms) {
   const struct {
@@ -48,7 +69,8 @@ TEST(ExeFolder, KeepsDriveAndDirectoryWithTheSeparator) {
 // the program's folder; the current directory is never looked at.
 class StartupFixture : public ::testing::Test {
  protected:
-  StartupFixture() : process_(processFake_), debug_(debugFake_), hid_(hidFake_), windows_(windowsFake_) {
+  StartupFixture()
+      : process_(processFake_), debug_(debugFake_), hid_(hidFake_), windows_(windowsFake_), mutex_(mutexFake_) {
     processFake_.path = folder_.ProgramPath() + u"vn24g.exe";
     hidFake_.AddReceiver(0x2000, 0xFF00, 0x000E);
     folder_.Write("language.xml",
@@ -65,6 +87,7 @@ class StartupFixture : public ::testing::Test {
   }
 
   fakes::TempFolder folder_;
+  RecordingWindows windowsShown_;
   fakes::FakeProcess processFake_;
   fakes::CapturedDebugOutput debugFake_;
   fakes::FakeHidBus hidFake_;
@@ -73,13 +96,21 @@ class StartupFixture : public ::testing::Test {
   ScopedService<platform::DebugOutput> debug_;
   ScopedService<platform::HidEnumeration> hid_;
   ScopedService<platform::WindowMessages> windows_;
+  platform::LocalNamedMutex mutexFake_;
+  ScopedService<platform::NamedMutex> mutex_;
 };
 
-TEST_F(StartupFixture, WithoutAReceiverEndsBeforeTheInstanceCheck) {
+TEST_F(StartupFixture, WithoutAReceiverSaysSoAndEndsBeforeTheInstanceCheck) {
   hidFake_.interfaces.clear();
   WriteDeviceList("0", "0x9080");
-  CVarnok24G_ConfigApp application;
+  // Even with another instance running, the message comes first.
+  auto& mutexes = platform::Service<platform::NamedMutex>::Get();
+  const platform::NamedMutexResult first = mutexes.Create(CVarnok24G_ConfigApp::kMutexName);
+  CVarnok24G_ConfigApp application(windowsShown_);
   application.InitInstance();
+  mutexes.Close(first.handle);
+  EXPECT_EQ(windowsShown_.noReceiverMessages, 1);
+  EXPECT_TRUE(windowsShown_.mainWindowRuns.empty());
   EXPECT_FALSE(application.HoldsMutex());
   EXPECT_EQ(debugFake_.text, u"");  // the device list was never read
   EXPECT_EQ(application.Receiver(), 0u);
@@ -89,7 +120,7 @@ TEST_F(StartupFixture, WithoutAReceiverEndsBeforeTheInstanceCheck) {
 TEST_F(StartupFixture, KeepsTheReceiverOpenUntilDestroyed) {
   WriteDeviceList("1", "0x9080");
   {
-    CVarnok24G_ConfigApp application;
+    CVarnok24G_ConfigApp application(windowsShown_);
     application.InitInstance();
     EXPECT_NE(application.Receiver(), 0u);
     EXPECT_EQ(hidFake_.OpenPaths().size(), 1u);
@@ -105,7 +136,7 @@ TEST_F(StartupFixture, SecondInstanceFindsTheFirstByTheLanguageFilesTitle) {
   auto& mutexes = platform::Service<platform::NamedMutex>::Get();
   const platform::NamedMutexResult first = mutexes.Create(CVarnok24G_ConfigApp::kMutexName);
 
-  CVarnok24G_ConfigApp second;
+  CVarnok24G_ConfigApp second(windowsShown_);
   second.InitInstance();
   ASSERT_EQ(windowsFake_.posted.size(), 1u);
   EXPECT_EQ(windowsFake_.posted[0].window, 0x77u);
@@ -122,7 +153,7 @@ TEST_F(StartupFixture, LoadsTheCatalogueFromTheProgramFolderAndFreesItAtExit) {
                 "<?xml version=\"1.0\"?>\n<skin><device_type name=\"Varnok Mouse\" value=\"0x9080\" "
                 "type=\"1\"><mouse_button button_num=\"1\"><button button_type=\"0x01\" "
                 "pos=\"1,2,3,4\" mark_pos=\"5,6,7,8\" tips=\"Left\"/></mouse_button></device_type></skin>\n");
-  CVarnok24G_ConfigApp application;
+  CVarnok24G_ConfigApp application(windowsShown_);
   application.InitInstance();
   EXPECT_EQ(config::DeviceCatalogue.size(), 1u);
   application.ExitInstance();
@@ -144,7 +175,7 @@ TEST_F(StartupFixture, DeviceCountDecidesWhetherToGoOnAndTheSingleDeviceFlag) {
     debugFake_.text.clear();
     SetSingleDevice(!c.single);  // must be overwritten when start-up goes on
 
-    CVarnok24G_ConfigApp application;
+    CVarnok24G_ConfigApp application(windowsShown_);
     application.InitInstance();
     EXPECT_EQ(application.CurrentModel(), c.goesOn ? 0x9080 : 0);
     if (c.goesOn) {
@@ -157,18 +188,54 @@ TEST_F(StartupFixture, DeviceCountDecidesWhetherToGoOnAndTheSingleDeviceFlag) {
   }
 }
 
-TEST_F(StartupFixture, CurrentModelIsReadAsHexadecimal) {
+TEST_F(StartupFixture, RecordedModelRunsTheMainWindowWithoutAsking) {
   const struct {
-    std::optional<std::string> curDevice;
+    std::string curDevice;
     int32_t model;
-  } cases[] = {{"0x9080", 0x9080}, {"9070", 0x9070}, {"0", 0}, {"", 0}, {std::nullopt, 0}};
+  } cases[] = {{"0x9080", 0x9080}, {"9070", 0x9070}, {"0X9050", 0x9050}};
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.curDevice.value_or("<missing>"));
+    SCOPED_TRACE(c.curDevice);
     WriteDeviceList("3", c.curDevice);
-    CVarnok24G_ConfigApp application;
+    windowsShown_ = RecordingWindows();
+    CVarnok24G_ConfigApp application(windowsShown_);
     application.InitInstance();
-    EXPECT_EQ(application.CurrentModel(), c.model);
+    EXPECT_EQ(windowsShown_.deviceChoices, 0);
+    EXPECT_EQ(windowsShown_.mainWindowRuns, (std::vector<int32_t>{c.model}));
     application.ExitInstance();
+  }
+}
+
+TEST_F(StartupFixture, WithoutARecordedModelTheUserChooses) {
+  const std::optional<std::string> unrecorded[] = {std::string("0"), std::string(""), std::string("none"),
+                                                   std::nullopt};
+  for (const auto& curDevice : unrecorded) {
+    SCOPED_TRACE(curDevice.value_or("<missing>"));
+    // Cancelled: nothing runs and the file stays as it was.
+    WriteDeviceList("3", curDevice);
+    const std::string before = folder_.Read("VNType.ini");
+    windowsShown_ = RecordingWindows();
+    {
+      CVarnok24G_ConfigApp application(windowsShown_);
+      application.InitInstance();
+      application.ExitInstance();
+    }
+    EXPECT_EQ(windowsShown_.deviceChoices, 1);
+    EXPECT_TRUE(windowsShown_.mainWindowRuns.empty());
+    EXPECT_EQ(folder_.Read("VNType.ini"), before);
+
+    // Chosen: written back in the stored form, then the main window runs.
+    windowsShown_ = RecordingWindows();
+    windowsShown_.choose = true;
+    windowsShown_.choice = 0x9A7B;
+    {
+      CVarnok24G_ConfigApp application(windowsShown_);
+      application.InitInstance();
+      application.ExitInstance();
+    }
+    EXPECT_EQ(windowsShown_.mainWindowRuns, (std::vector<int32_t>{0x9A7B}));
+    EXPECT_EQ(platform::Service<platform::IniFile>::Get().ReadString(folder_.ProgramPath() + u"VNType.ini",
+                                                                    u"CUR_DEVICE", u"CurDevice", u"", 260),
+              u"0x9a7b");
   }
 }
 
@@ -176,7 +243,7 @@ TEST_F(StartupFixture, ExitReleasesTheInstanceMutex) {
   WriteDeviceList("1", "0x9080");
   auto& mutexes = platform::Service<platform::NamedMutex>::Get();
   {
-    CVarnok24G_ConfigApp application;
+    CVarnok24G_ConfigApp application(windowsShown_);
     application.InitInstance();
     EXPECT_TRUE(application.HoldsMutex());
     platform::NamedMutexResult probe = mutexes.Create(CVarnok24G_ConfigApp::kMutexName);
@@ -192,19 +259,22 @@ TEST_F(StartupFixture, ExitReleasesTheInstanceMutex) {
 
 class SecondInstance : public ::testing::Test {
  protected:
-  SecondInstance() : windows_(windowsFake_) {
+  SecondInstance() : windows_(windowsFake_), mutex_(mutexFake_) {
     first_ = platform::Service<platform::NamedMutex>::Get().Create(CVarnok24G_ConfigApp::kMutexName);
   }
   ~SecondInstance() override { platform::Service<platform::NamedMutex>::Get().Close(first_.handle); }
 
   fakes::FakeWindowMessages windowsFake_;
   ScopedService<platform::WindowMessages> windows_;
+  platform::LocalNamedMutex mutexFake_;
+  ScopedService<platform::NamedMutex> mutex_;
+  RecordingWindows windowsShown_;
   platform::NamedMutexResult first_;
 };
 
 TEST_F(SecondInstance, AsksTheRunningInstanceToShowItself) {
   windowsFake_.windows[u"Varnok Wireless Configuration"] = 0x1234;
-  CVarnok24G_ConfigApp second;
+  CVarnok24G_ConfigApp second(windowsShown_);
   EXPECT_FALSE(second.ClaimSingleInstance(u"Varnok Wireless Configuration"));
   ASSERT_EQ(windowsFake_.posted.size(), 1u);
   EXPECT_EQ(windowsFake_.posted[0].window, 0x1234u);
@@ -216,7 +286,7 @@ TEST_F(SecondInstance, AsksTheRunningInstanceToShowItself) {
 
 TEST_F(SecondInstance, WithoutTheRunningWindowLetsGoOfTheMutexAndPostsNothing) {
   windowsFake_.windows[u"Another title"] = 0x1234;
-  CVarnok24G_ConfigApp second;
+  CVarnok24G_ConfigApp second(windowsShown_);
   EXPECT_FALSE(second.ClaimSingleInstance(u"Varnok Wireless Configuration"));
   EXPECT_FALSE(second.HoldsMutex());
   EXPECT_TRUE(windowsFake_.posted.empty());

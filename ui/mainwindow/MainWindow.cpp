@@ -1,0 +1,254 @@
+#include "ui/mainwindow/MainWindow.h"
+
+#include <dbt.h>
+
+#include "app/PrivateMessages.h"
+#include "app/SingleDevice.h"
+#include "platform/HidEnumeration.h"
+#include "platform/win32/WideString.h"
+#include "ui/dialogs/DlgRestore.h"
+#include "ui/menus/XPMenu.h"
+#include "ui/resources/ResourceIds.h"
+
+namespace ui {
+namespace {
+
+// Pictures of the tray menu's entries are drawn from this offset.
+constexpr uint32_t kEntryPictureOffset = 0x0303;
+constexpr uint32_t kCurrentModelPictureOffset = 0x0202;
+
+HICON LoadProgramIcon(int size) {
+  return static_cast<HICON>(
+      LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_VN24G), IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
+}
+
+// The skinned menu's records for a list of entries; they must live while the
+// menu is tracked.
+struct TrayMenuRecords {
+  std::vector<std::unique_ptr<XPMenuItem>> items;
+  std::vector<std::unique_ptr<CXPMenu>> subMenus;
+
+  const XPMenuItem* Add(const app::TrayMenuEntry& entry) {
+    auto item = std::make_unique<XPMenuItem>();
+    item->kind = entry.command == CXPMenu::kBannerCommand ? XPMenuItem::kBanner : XPMenuItem::kEntry;
+    item->bitmapId = entry.picture;
+    item->selectedBitmapId = entry.picture;
+    item->pictureOffset = entry.checked ? kCurrentModelPictureOffset : entry.picture ? kEntryPictureOffset : 0;
+    item->text = entry.text;
+    items.push_back(std::move(item));
+    return items.back().get();
+  }
+};
+
+}  // namespace
+
+CVarnok24G_ConfigDlg::CVarnok24G_ConfigDlg(int32_t modelValue, const std::u16string& exeFolder,
+                                           platform::Handle& receiver)
+    : Dialog(IDD_MAIN_WINDOW), exeFolder_(exeFolder), controller_(*this, exeFolder, modelValue, receiver) {}
+
+CVarnok24G_ConfigDlg::~CVarnok24G_ConfigDlg() {
+  if (icon_) DestroyIcon(icon_);
+  if (smallIcon_) DestroyIcon(smallIcon_);
+}
+
+bool CVarnok24G_ConfigDlg::OnInitDialog() {
+  icon_ = LoadProgramIcon(GetSystemMetrics(SM_CXICON));
+  smallIcon_ = LoadProgramIcon(GetSystemMetrics(SM_CXSMICON));
+  Send(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
+  Send(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
+  controller_.Initialise();
+  return false;
+}
+
+LRESULT CVarnok24G_ConfigDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_SYSCOMMAND:
+      if (wParam >= 0x0010 && wParam <= 0x001F) return 0;
+      break;
+    case WM_QUERYDRAGICON:
+      return reinterpret_cast<LRESULT>(icon_);
+    case WM_ACTIVATEAPP:
+      if (!wParam) CloseMenus();
+      break;
+    case WM_WINDOWPOSCHANGING:
+      // Nothing shows the window before the user first opens it.
+      if (!controller_.MayShow()) reinterpret_cast<WINDOWPOS*>(lParam)->flags &= ~SWP_SHOWWINDOW;
+      break;
+    case WM_DEVICECHANGE: {
+      std::u16string name;
+      if (wParam == DBT_DEVICEARRIVAL &&
+          platform::Service<platform::HidEnumeration>::Get().ReadArrival(wParam, lParam, name))
+        controller_.OnDeviceArrival(name);
+      return 0;
+    }
+    case app::WM_DRIVER_EVENT:
+      controller_.OnDriverEvent(static_cast<uint32_t>(wParam));
+      return 0;
+    case app::WM_TRAY_NOTIFY:
+      controller_.OnTrayNotify(lParam);
+      return 0;
+    case app::WM_BMPMENU_PICK:
+      controller_.OnModelPick(static_cast<int32_t>(lParam));
+      return 0;
+    case app::WM_SET_SCROLL_VALUES:
+      controller_.OnSetScrollValues(wParam, lParam);
+      return 0;
+    case WM_COMMAND:
+      if (OnMainCommand(wParam, lParam)) return 0;
+      break;
+    default:
+      break;
+  }
+  return Dialog::WindowProc(message, wParam, lParam);
+}
+
+bool CVarnok24G_ConfigDlg::OnMainCommand(WPARAM wParam, LPARAM lParam) {
+  if (lParam != 0) {
+    app::CommandButton command;
+    if (HIWORD(wParam) == BN_CLICKED && look_.CommandOf(reinterpret_cast<HWND>(lParam), command)) {
+      controller_.OnCommandButton(command);
+      return true;
+    }
+    return false;
+  }
+  return controller_.OnCommand(wParam);
+}
+
+bool CVarnok24G_ConfigDlg::PreTranslateMessage(MSG& msg) {
+  // Enter and Esc would end the dialog, Space would click the focused
+  // button and F1 would ask for help.
+  return IsKeyMessage(msg, {VK_RETURN, VK_ESCAPE, VK_SPACE, VK_F1});
+}
+
+LRESULT CVarnok24G_ConfigDlg::OnPaint() {
+  PAINTSTRUCT paint;
+  HDC dc = BeginPaint(Handle(), &paint);
+  look_.Paint(Handle(), dc, icon_);
+  EndPaint(Handle(), &paint);
+  return 0;
+}
+
+LRESULT CVarnok24G_ConfigDlg::OnLButtonDown(WPARAM, POINT at) {
+  CloseMenus();
+  // Any point of the background drags the window.
+  POINT screen = at;
+  ClientToScreen(Handle(), &screen);
+  Post(WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(screen.x, screen.y));
+  return 0;
+}
+
+LRESULT CVarnok24G_ConfigDlg::OnTimer(UINT_PTR id) {
+  if (id != kRetryTimer) return Default();
+  controller_.OnRetryTimer();
+  return 0;
+}
+
+LRESULT CVarnok24G_ConfigDlg::OnDestroy() {
+  controller_.Shutdown();
+  return Default();
+}
+
+platform::WindowHandle CVarnok24G_ConfigDlg::Window() { return platform::win32::ToHandle(Handle()); }
+
+void CVarnok24G_ConfigDlg::SetTitle(const std::u16string& title) {
+  SetWindowTextW(Handle(), platform::win32::Wide(title));
+}
+
+void CVarnok24G_ConfigDlg::AddTrayIcon(const std::u16string& tip) {
+  tray_.Add(Handle(), app::WM_TRAY_NOTIFY, icon_, tip);
+}
+
+void CVarnok24G_ConfigDlg::RemoveTrayIcon() { tray_.Remove(); }
+
+void CVarnok24G_ConfigDlg::BuildLook(uint8_t deviceType) {
+  look_.Build(Handle(), exeFolder_, deviceType, app::IsSingleDevice());
+}
+
+void CVarnok24G_ConfigDlg::ApplyModelLook(uint8_t deviceType) {
+  look_.ReloadDevicePicture(exeFolder_);
+  look_.LayoutDeviceTabs(deviceType);
+  Redraw();
+}
+
+void CVarnok24G_ConfigDlg::ShowPage(app::MainPage) { Redraw(); }
+
+void CVarnok24G_ConfigDlg::ReleaseLook() { look_.Release(); }
+
+void CVarnok24G_ConfigDlg::ShowWindow() { ::ShowWindow(Handle(), SW_SHOW); }
+
+void CVarnok24G_ConfigDlg::HideWindow() { ::ShowWindow(Handle(), SW_HIDE); }
+
+void CVarnok24G_ConfigDlg::MinimiseWindow() { ::ShowWindow(Handle(), SW_MINIMIZE); }
+
+void CVarnok24G_ConfigDlg::BringToFront() { SetForegroundWindow(Handle()); }
+
+void CVarnok24G_ConfigDlg::RepaintStatusPanels() { look_.RepaintStatusAreas(Handle()); }
+
+// The assignment pages come with their own windows; until then the window
+// has no labels to refresh or reload.
+void CVarnok24G_ConfigDlg::RefreshPageLabels(uint8_t) {}
+void CVarnok24G_ConfigDlg::ReloadPages() {}
+
+void CVarnok24G_ConfigDlg::CloseMenus() {
+  if (!dropDown_) return;
+  dropDown_->Destroy();
+  dropDown_.reset();
+}
+
+void CVarnok24G_ConfigDlg::ShowTrayMenu(const std::vector<app::TrayMenuEntry>& entries) {
+  TrayMenuRecords records;
+  CXPMenu menu;
+  for (const app::TrayMenuEntry& entry : entries) {
+    if (entry.subMenu.empty() && entry.command == 0) continue;
+    if (entry.command == 0) {
+      auto models = std::make_unique<CXPMenu>();
+      for (const app::TrayMenuEntry& model : entry.subMenu) models->AppendEntry(model.command, records.Add(model));
+      menu.AppendSubMenu(*models, records.Add(entry));
+      records.subMenus.push_back(std::move(models));
+    } else {
+      menu.AppendEntry(entry.command, records.Add(entry));
+    }
+  }
+  POINT cursor;
+  GetCursorPos(&cursor);
+  SetForegroundWindow(Handle());
+  menu.Track(Handle(), cursor, TPM_RIGHTBUTTON);
+  // Lets the menu go away properly when the user clicks elsewhere.
+  Post(WM_NULL);
+}
+
+void CVarnok24G_ConfigDlg::OpenDeviceDropDown(const app::DeviceList& devices, int32_t currentModel) {
+  const Picture normal = LoadPngFile(exeFolder_ + u"skins\\menu1_n.png");
+  const Picture over = LoadPngFile(exeFolder_ + u"skins\\menu1_o.png");
+  const Picture down = LoadPngFile(exeFolder_ + u"skins\\menu1_d.png");
+  POINT cursor;
+  GetCursorPos(&cursor);
+  dropDown_ = std::make_unique<CBmpMenuEx>(Handle(), Handle());
+  dropDown_->SetImages(over, over, down, down, 0, 0, normal.Width(), normal.Height());
+  dropDown_->SetPosition(cursor.x, cursor.y);
+  for (const app::DeviceListEntry& entry : devices)
+    if (entry.modelValue != 0) dropDown_->AddEntry(app::EntryName(entry), entry.modelValue);
+  dropDown_->Open();
+  dropDown_->SetCurrent(currentModel);
+}
+
+void CVarnok24G_ConfigDlg::PostModelPick(int32_t modelValue) { Post(app::WM_BMPMENU_PICK, 0, modelValue); }
+
+int CVarnok24G_ConfigDlg::ShowMessageDialog(const std::u16string& title, const std::u16string& text, bool owned) {
+  CDlgRestore dialog(owned ? Handle() : nullptr);
+  dialog.SetTitle(title);
+  dialog.SetMessage(text);
+  return dialog.DoModal() == IDOK ? 1 : 2;
+}
+
+void CVarnok24G_ConfigDlg::ShowMessage(const std::u16string& text, const std::u16string& caption) {
+  MessageBoxW(Handle(), platform::win32::Wide(text), platform::win32::Wide(caption), MB_OK | MB_ICONWARNING);
+}
+
+void CVarnok24G_ConfigDlg::StartRetryTimer() { SetTimer(Handle(), kRetryTimer, kRetryPeriodMs, nullptr); }
+
+void CVarnok24G_ConfigDlg::StopRetryTimer() { KillTimer(Handle(), kRetryTimer); }
+
+void CVarnok24G_ConfigDlg::EndWindow(int result) { EndDialog(result); }
+
+}  // namespace ui

@@ -1,0 +1,85 @@
+#pragma once
+
+// The program's one top-level window: a skinned dialog that lives for the
+// whole run, hidden until the user opens it from the tray icon. Its
+// behaviour is the controller's; this class is the window, its look, its
+// tray icon and its menus.
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "app/MainWindowController.h"
+#include "app/MainWindowView.h"
+#include "ui/PublicData.h"
+#include "ui/mainwindow/MainWindowLook.h"
+#include "ui/mainwindow/TrayIcon.h"
+#include "ui/menus/BmpMenuEx.h"
+#include "ui/window/Dialog.h"
+
+namespace ui {
+
+class CVarnok24G_ConfigDlg : public Dialog, public CPublicData, public app::MainWindowView {
+ public:
+  static constexpr UINT_PTR kRetryTimer = 320;
+  static constexpr UINT kRetryPeriodMs = 500;
+
+  CVarnok24G_ConfigDlg(int32_t modelValue, const std::u16string& exeFolder, platform::Handle& receiver);
+  ~CVarnok24G_ConfigDlg() override;
+
+  const app::MainWindowController& Controller() const { return controller_; }
+
+  // app::MainWindowView
+  platform::WindowHandle Window() override;
+  void SetTitle(const std::u16string& title) override;
+  void AddTrayIcon(const std::u16string& tip) override;
+  void RemoveTrayIcon() override;
+  void BuildLook(uint8_t deviceType) override;
+  void ApplyModelLook(uint8_t deviceType) override;
+  void ShowPage(app::MainPage page) override;
+  void ReleaseLook() override;
+  void ShowWindow() override;
+  void HideWindow() override;
+  void MinimiseWindow() override;
+  void BringToFront() override;
+  void RepaintStatusPanels() override;
+  void RefreshPageLabels(uint8_t deviceType) override;
+  void ReloadPages() override;
+  void CloseMenus() override;
+  void ShowTrayMenu(const std::vector<app::TrayMenuEntry>& entries) override;
+  void OpenDeviceDropDown(const app::DeviceList& devices, int32_t currentModel) override;
+  void PostModelPick(int32_t modelValue) override;
+  int ShowMessageDialog(const std::u16string& title, const std::u16string& text, bool owned) override;
+  void StartRetryTimer() override;
+  void StopRetryTimer() override;
+  void EndWindow(int result) override;
+  // config::UserMessages
+  void ShowMessage(const std::u16string& text, const std::u16string& caption) override;
+
+ protected:
+  bool OnInitDialog() override;
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+  bool PreTranslateMessage(MSG& msg) override;
+  LRESULT OnPaint() override;
+  LRESULT OnEraseBackground(HDC) override { return TRUE; }
+  LRESULT OnHelp() override { return TRUE; }
+  LRESULT OnLButtonDown(WPARAM keys, POINT at) override;
+  LRESULT OnTimer(UINT_PTR id) override;
+  LRESULT OnDestroy() override;
+  void OnOK() override {}
+  void OnCancel() override {}
+
+ private:
+  bool OnMainCommand(WPARAM wParam, LPARAM lParam);
+
+  std::u16string exeFolder_;
+  HICON icon_ = nullptr;
+  HICON smallIcon_ = nullptr;
+  MainWindowLook look_;
+  TrayIcon tray_;
+  std::unique_ptr<CBmpMenuEx> dropDown_;
+  app::MainWindowController controller_;
+};
+
+}  // namespace ui
