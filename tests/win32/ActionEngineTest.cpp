@@ -238,14 +238,13 @@ class ScrollHost {
   }
   ~ScrollHost() { DestroyWindow(window_); }
 
-  HWND Window() const { return window_; }
   HWND View() const { return view_; }
-  int Position() const { return GetScrollPos(bar_, SB_CTL); }
-  RECT BarRect() const {
-    RECT r;
-    GetWindowRect(bar_, &r);
-    return r;
+  // Puts the cursor over the view; true when the view is what lies there.
+  bool PointAtView() const {
+    SetCursorPos(200, 150);
+    return WindowFromPoint(POINT{200, 150}) == view_;
   }
+  int Position() const { return GetScrollPos(bar_, SB_CTL); }
 
  private:
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -287,37 +286,33 @@ TEST(ActionEngineWin32Test, TiltingScrollsAnEditControlWithAHorizontalScrollBar)
   EXPECT_EQ(GetScrollPos(edit, SB_HORZ), 0);
 }
 
+// Tilts the wheel and lets the window settle: true when the bar reaches
+// `position` and stays there.
+bool TiltTo(Harness& harness, const ScrollHost& host, uint32_t tilt, int position) {
+  harness.dispatcher.OnDriverEvent(tilt, 1);
+  WaitUntil([&] { return host.Position() == position; }, 3000);
+  WaitUntil([] { return false; }, 300);  // no step more follows
+  return host.Position() == position;
+}
+
 TEST(ActionEngineWin32Test, TiltingOverADocumentViewMovesTheScrollBarBesideIt) {
   ScrollHost host(L"_WwG");
-  SetCursorPos(200, 150);
-  ASSERT_EQ(WindowFromPoint(POINT{200, 150}), host.View());
+  ASSERT_TRUE(host.PointAtView());
   Harness harness = TiltMouse();
-  harness.dispatcher.OnDriverEvent(0x2FF, 1);
-  WaitUntil([&] { return host.Position() == 47; }, 3000);
-  EXPECT_EQ(host.Position(), 47);
-  harness.dispatcher.OnDriverEvent(0x201, 1);
-  WaitUntil([&] { return host.Position() == 50; }, 3000);
-  EXPECT_EQ(host.Position(), 50);
+  EXPECT_TRUE(TiltTo(harness, host, 0x2FF, 47)) << host.Position();
+  EXPECT_TRUE(TiltTo(harness, host, 0x201, 50)) << host.Position();
 }
 
 TEST(ActionEngineWin32Test, TiltingOverASpreadsheetClicksTheScrollBarsArrowsAndPutsTheCursorBack) {
   ScrollHost host(L"EXCEL7");
-  SetCursorPos(200, 150);
-  ASSERT_EQ(WindowFromPoint(POINT{200, 150}), host.View());
+  ASSERT_TRUE(host.PointAtView());
   Harness harness = TiltMouse();
-  harness.dispatcher.OnDriverEvent(0x2FF, 1);
+  EXPECT_TRUE(TiltTo(harness, host, 0x2FF, 47)) << host.Position();
   POINT cursor;
   GetCursorPos(&cursor);
   EXPECT_EQ(cursor.x, 200);
   EXPECT_EQ(cursor.y, 150);
-  WaitUntil([&] { return host.Position() == 47; }, 3000);
-  WaitUntil([] { return false; }, 300);  // no more than three steps
-  EXPECT_EQ(host.Position(), 47);
-
-  harness.dispatcher.OnDriverEvent(0x201, 1);
-  WaitUntil([&] { return host.Position() == 50; }, 3000);
-  WaitUntil([] { return false; }, 300);
-  EXPECT_EQ(host.Position(), 50);
+  EXPECT_TRUE(TiltTo(harness, host, 0x201, 50)) << host.Position();
 }
 
 // --- macros
