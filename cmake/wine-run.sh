@@ -58,6 +58,9 @@ fi
 export DISPLAY
 if [ ! -f "$WINEPREFIX/.vn24g-ready" ]; then
   wineboot --init >/dev/null 2>&1 || true
+  # Without a window manager Wine waits for one whenever a top-level window
+  # is hidden; the program hides windows often, so let Wine manage them.
+  wine reg add 'HKEY_CURRENT_USER\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1 || true
   wineserver --wait || true
   touch "$WINEPREFIX/.vn24g-ready"
 fi
