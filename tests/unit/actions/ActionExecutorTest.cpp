@@ -114,7 +114,7 @@ struct Row {
 TEST_F(ActionExecutorTest, EveryCodeOfTheTableCarriesOutItsAction) {
   using platform::kMsgHScroll;
   using platform::kMsgSysCommand;
-  const std::string site = "https://www.facebook.com/";
+  const std::string page = "https://www.facebook.com/";
   const Lines flip3d = {KeyLine(0x11, kExt), KeyLine(0x5B, kExt),   KeyLine(0x09, kExt),
                         KeyLine(0x09, kExtUp), KeyLine(0x5B, kExtUp), KeyLine(0x11, kExtUp)};
   const Lines switchWindow = {KeyLine(0xA4, kExt), KeyLine(0x09, 0),      SleepLine(100), KeyLine(0x09, 2),
@@ -164,19 +164,19 @@ TEST_F(ActionExecutorTest, EveryCodeOfTheTableCarriesOutItsAction) {
       {{85}, Chord(0x5B, 0x44)},
       {{86}, {KeyLine(0x11, kExt), MouseLine(0x0800, 120), KeyLine(0x11, kExtUp)}},
       {{87}, {KeyLine(0x11, kExt), MouseLine(0x0800, -120), KeyLine(0x11, kExtUp)}},
-      {{128}, {"open " + site}},
+      {{128}, {"open " + page}},
       {{129}, {"export 7000 OpenZoomOutWindow", "call OpenZoomOutWindow " + fakes::Hex(editor)}},
       {{130}, {"export 7000 OpenZoomInWindow", "call OpenZoomInWindow " + fakes::Hex(editor)}},
       {{131}, {"export 7000 OpenSearchFriend", "call OpenSearchFriend " + fakes::Hex(editor)}},
       {{132}, {"export 7000 OpenAllFriend", "call OpenAllFriend " + fakes::Hex(editor)}},
-      {{133, 154}, {"open " + site + "?sk=messages"}},
+      {{133, 154}, {"open " + page + "?sk=messages"}},
       {{134}, {"export 7000 OpenAllMessage", "call OpenAllMessage " + fakes::Hex(editor)}},
       {{135}, {"export 7000 OpenAllNotify", "call OpenAllNotify " + fakes::Hex(editor)}},
       {{136}, {"export 7000 OpenFriendAlign", "call OpenFriendAlign " + fakes::Hex(editor)}},
-      {{137}, {"open " + site + "notes/"}},
-      {{155}, {"open " + site + "?sk=events&ap=1"}},
-      {{156}, {"open " + site + "?sk=messages#!/?sk=media"}},
-      {{157}, {"open " + site + "?sk=media"}},
+      {{137}, {"open " + page + "notes/"}},
+      {{155}, {"open " + page + "?sk=events&ap=1"}},
+      {{156}, {"open " + page + "?sk=messages#!/?sk=media"}},
+      {{157}, {"open " + page + "?sk=media"}},
   };
   std::set<int> covered = {19, 25};  // they need record fields: tested below
   for (const Row& row : rows) {
