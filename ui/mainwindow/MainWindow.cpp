@@ -155,7 +155,8 @@ void CVarnok24G_ConfigDlg::SetTitle(const std::u16string& title) {
 }
 
 void CVarnok24G_ConfigDlg::AddTrayIcon(const std::u16string& tip) {
-  tray_.Add(Handle(), app::WM_TRAY_NOTIFY, icon_, tip);
+  // The notification area shows small icons; the 16-pixel picture stays crisp.
+  tray_.Add(Handle(), app::WM_TRAY_NOTIFY, smallIcon_ ? smallIcon_ : icon_, tip);
 }
 
 void CVarnok24G_ConfigDlg::RemoveTrayIcon() { tray_.Remove(); }
