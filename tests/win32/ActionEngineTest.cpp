@@ -186,7 +186,9 @@ TEST(ActionEngineWin32Test, AButtonAssignedCopyCopiesTheSelectedTextOutOfTheText
   ASSERT_NE(found.window, nullptr) << "the text editor did not open";
   const HWND edit = FindWindowExW(found.window, nullptr, L"Edit", nullptr);
   ASSERT_NE(edit, nullptr);
-  WaitUntil([&] { return GetWindowTextLengthW(edit) > 0; });
+  // The file is loaded once the editor shows text. (The text of another
+  // process's control is asked for by message.)
+  WaitUntil([&] { return SendMessageW(edit, WM_GETTEXTLENGTH, 0, 0) > 0; });
   SetForegroundWindow(found.window);
   WaitUntil([&] { return GetForegroundWindow() == found.window; }, 3000);
   SendMessageW(edit, EM_SETSEL, 0, -1);
