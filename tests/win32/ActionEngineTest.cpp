@@ -72,9 +72,29 @@ struct Harness {
   }
 };
 
+// Windows of programs that earlier tests started may still be coming up and
+// take the front for a moment; the target must have stayed in front for a
+// while before the keys it is to receive are sent.
+bool KeepInFront(KeyTargetWindow& target) {
+  for (int attempt = 0; attempt < 20; ++attempt) {
+    if (target.BringToFront()) {
+      WaitUntil([] { return false; }, 250);
+      if (target.BringToFront()) return true;
+    }
+  }
+  return false;
+}
+
+std::string ForegroundTitle() {
+  wchar_t title[256] = {};
+  GetWindowTextW(GetForegroundWindow(), title, 256);
+  std::string ascii;
+  for (const wchar_t* c = title; *c; ++c) ascii.push_back(*c < 0x80 ? static_cast<char>(*c) : '?');
+  return ascii;
+}
+
 TEST(ActionEngineWin32Test, DriverEventsBecomeInputThatTheWindowInFrontReceives) {
   KeyTargetWindow target(L"target");
-  ASSERT_TRUE(target.BringToFront());
   InputWatch watch;
   Harness harness(testing_config::MakeDevice(u"Set", 0x9070, 3, {1, 2, 3, 5, 4}, {110, 115}));
   harness.settings.mouseAssignments[3].functionCode = config::FN_COPY;         // fourth button
@@ -85,13 +105,23 @@ TEST(ActionEngineWin32Test, DriverEventsBecomeInputThatTheWindowInFrontReceives)
   mute.comboModifiers = 0x01;
   mute.comboKey1 = 'B';
 
-  harness.dispatcher.OnDriverEvent(0x08, 3);        // fourth button down
-  harness.dispatcher.OnDriverEvent(0x0C, 3);        // middle button down as well
-  harness.dispatcher.OnDriverEvent(0x00, 3);        // both up: nothing
-  harness.dispatcher.OnDriverEvent(0x400000CD, 3);  // play key
-  harness.dispatcher.OnDriverEvent(0x400000E2, 3);  // mute key
-  ASSERT_TRUE(watch.WaitForCount(12));
-  WaitUntil([] { return false; }, 300);  // nothing more follows
+  // Under a loaded Wine the desktop now and then takes the front away in the
+  // middle of a run; the keys then go nowhere, which says nothing about the
+  // program. Such a run is repeated: a fault of the program fails every run.
+  bool delivered = false;
+  for (int attempt = 0; attempt < 3 && !delivered; ++attempt) {
+    ASSERT_TRUE(KeepInFront(target)) << "in front: " << ForegroundTitle();
+    watch.Clear();
+    target.Clear();
+    harness.dispatcher.OnDriverEvent(0x08, 3);        // fourth button down
+    harness.dispatcher.OnDriverEvent(0x0C, 3);        // middle button down as well
+    harness.dispatcher.OnDriverEvent(0x00, 3);        // both up: nothing
+    harness.dispatcher.OnDriverEvent(0x400000CD, 3);  // play key
+    harness.dispatcher.OnDriverEvent(0x400000E2, 3);  // mute key
+    ASSERT_TRUE(watch.WaitForCount(12));
+    WaitUntil([] { return false; }, 300);  // nothing more follows
+    delivered = WaitUntil([&] { return target.Keys().size() >= 4; }, 3000);
+  }
 
   const std::vector<InputWatch::Event> seen = watch.Events();
   const std::vector<std::pair<bool, uint32_t>> expected = {
@@ -114,7 +144,7 @@ TEST(ActionEngineWin32Test, DriverEventsBecomeInputThatTheWindowInFrontReceives)
   EXPECT_GE(seen[9].time - seen[8].time, 45u);
 
   // The window in front got Ctrl+C as extended keys (bit 24 of lParam).
-  ASSERT_TRUE(WaitUntil([&] { return target.Keys().size() >= 4; }));
+  ASSERT_TRUE(delivered) << "in front: " << ForegroundTitle();
   const std::vector<KeyTargetWindow::Key> keys = target.Keys();
   EXPECT_EQ(keys[0].message, WM_KEYDOWN);
   EXPECT_EQ(keys[0].vk, static_cast<WPARAM>(VK_CONTROL));
