@@ -1,0 +1,329 @@
+// The end-to-end scripts' eyes and hands inside Wine: what a person sees of
+// a window (shown or not, where, in front or not), what another program can
+// do to it (ShowWindow from outside), what the program stored (one model's
+// assignments), and what an action did (the clipboard, the keys a target
+// window received).
+
+#include <windows.h>
+
+#include <cstddef>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <cwchar>
+#include <string>
+#include <vector>
+
+#include "config/SettingsRecord.h"
+
+namespace {
+
+const wchar_t kUsage[] =
+    L"usage: vn24g_windowprobe COMMAND [ARGUMENTS]\n"
+    L"  state TITLE          print shown, hidden or minimised for the top-level window TITLE\n"
+    L"  show TITLE           ShowWindow(SW_SHOW) on it from this process\n"
+    L"  rect TITLE           print its screen rectangle: LEFT TOP RIGHT BOTTOM\n"
+    L"  front TITLE          bring it to the front\n"
+    L"  focus                print the title of the window that has the keyboard focus\n"
+    L"  list                 print the visible top-level windows: CLASS LEFT TOP RIGHT BOTTOM TITLE\n"
+    L"  balloons             print every visible tooltip window: LEFT TOP RIGHT BOTTOM TEXT\n"
+    L"  assignments MODEL    print the function codes stored for MODEL, in hexadecimal\n"
+    L"  assign MODEL mouse|key POSITION CODE\n"
+    L"                       store CODE as the function of one button in MODEL's stored record\n"
+    L"  clipboard            print the clipboard's text\n"
+    L"  setclipboard TEXT    put TEXT on the clipboard\n"
+    L"  target TITLE LOG [TEXT]\n"
+    L"                       show a window with a text field holding TEXT that appends every key\n"
+    L"                       it receives to LOG (\"down 0x11\"), until it is closed\n";
+
+constexpr wchar_t kSettingsRoot[] = L"Software\\Varnok\\VN24G\\";
+constexpr wchar_t kSettingsValue[] = L"ButtonSetting";
+
+void PrintUtf8(const std::wstring& text) {
+  const int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
+  std::string bytes(size > 0 ? size : 1, '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, &bytes[0], size, nullptr, nullptr);
+  std::printf("%s", bytes.c_str());
+}
+
+std::wstring TitleOf(HWND window) {
+  wchar_t title[512] = {};
+  if (window) GetWindowTextW(window, title, 511);
+  return title;
+}
+
+HWND FindByTitle(const wchar_t* title) {
+  const HWND window = FindWindowW(nullptr, title);
+  if (!window) {
+    std::fputs("vn24g_windowprobe: no window with that title\n", stderr);
+  }
+  return window;
+}
+
+int State(const wchar_t* title) {
+  const HWND window = FindByTitle(title);
+  if (!window) return 1;
+  if (!IsWindowVisible(window)) {
+    std::printf("hidden\n");
+  } else {
+    std::printf(IsIconic(window) ? "minimised\n" : "shown\n");
+  }
+  return 0;
+}
+
+int Show(const wchar_t* title) {
+  const HWND window = FindByTitle(title);
+  if (!window) return 1;
+  ShowWindow(window, SW_SHOW);
+  return 0;
+}
+
+int Rect(const wchar_t* title) {
+  const HWND window = FindByTitle(title);
+  RECT rect;
+  if (!window || !GetWindowRect(window, &rect)) return 1;
+  std::printf("%ld %ld %ld %ld\n", rect.left, rect.top, rect.right, rect.bottom);
+  return 0;
+}
+
+int Front(const wchar_t* title) {
+  const HWND window = FindByTitle(title);
+  if (!window) return 1;
+  return SetForegroundWindow(window) ? 0 : 1;
+}
+
+int Focus() {
+  GUITHREADINFO info = {};
+  info.cbSize = sizeof(info);
+  if (!GetGUIThreadInfo(0, &info)) return 1;
+  HWND holder = info.hwndFocus ? info.hwndFocus : info.hwndActive;
+  if (!holder) return 1;
+  PrintUtf8(TitleOf(GetAncestor(holder, GA_ROOT)) + L"\n");
+  return 0;
+}
+
+BOOL CALLBACK ListOne(HWND window, LPARAM) {
+  if (!IsWindowVisible(window)) return TRUE;
+  wchar_t className[256] = {};
+  GetClassNameW(window, className, 255);
+  RECT rect = {};
+  GetWindowRect(window, &rect);
+  wchar_t line[1024];
+  std::swprintf(line, 1024, L"%ls %ld %ld %ld %ld %ls\n", className, rect.left, rect.top, rect.right, rect.bottom,
+                TitleOf(window).c_str());
+  PrintUtf8(line);
+  return TRUE;
+}
+
+int List() {
+  EnumWindows(ListOne, 0);
+  return 0;
+}
+
+BOOL CALLBACK BalloonOne(HWND window, LPARAM) {
+  wchar_t className[64] = {};
+  GetClassNameW(window, className, 63);
+  if (!IsWindowVisible(window) || lstrcmpiW(className, L"tooltips_class32") != 0) return TRUE;
+  // A tooltip answers WM_GETTEXT with the text it shows; the window title
+  // of a tooltip is empty.
+  wchar_t text[512] = {};
+  DWORD_PTR copied = 0;
+  SendMessageTimeoutW(window, WM_GETTEXT, 511, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000, &copied);
+  RECT rect = {};
+  GetWindowRect(window, &rect);
+  wchar_t line[1024];
+  std::swprintf(line, 1024, L"%ld %ld %ld %ld %ls\n", rect.left, rect.top, rect.right, rect.bottom, text);
+  PrintUtf8(line);
+  return TRUE;
+}
+
+int Balloons() {
+  EnumWindows(BalloonOne, 0);
+  return 0;
+}
+
+// The model's stored record, read whole; false with a message when it is
+// missing or not a whole record.
+bool ReadRecord(const wchar_t* model, HKEY& key, config::tagVARNOK24G_DATA_& record) {
+  const std::wstring path = std::wstring(kSettingsRoot) + model;
+  if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_READ | KEY_WRITE, &key) != ERROR_SUCCESS) {
+    std::fputs("vn24g_windowprobe: the model has no settings key\n", stderr);
+    return false;
+  }
+  DWORD type = 0;
+  DWORD size = sizeof(record);
+  const LONG result =
+      RegQueryValueExW(key, kSettingsValue, nullptr, &type, reinterpret_cast<BYTE*>(&record), &size);
+  if (result != ERROR_SUCCESS || type != REG_BINARY || size != sizeof(record)) {
+    std::fprintf(stderr, "vn24g_windowprobe: no whole settings record stored (result %ld, type %lu, %lu bytes)\n",
+                 result, type, size);
+    RegCloseKey(key);
+    return false;
+  }
+  return true;
+}
+
+// The counts come from the stored record; never more than its arrays hold.
+std::size_t Used(int32_t count, std::size_t capacity) {
+  return count < 0 ? 0 : static_cast<std::size_t>(count) > capacity ? capacity : static_cast<std::size_t>(count);
+}
+
+int Assignments(const wchar_t* model) {
+  HKEY key = nullptr;
+  config::tagVARNOK24G_DATA_ record;
+  if (!ReadRecord(model, key, record)) return 1;
+  RegCloseKey(key);
+  std::printf("model 0x%x type %u\nmouse", static_cast<unsigned>(record.modelValue), record.deviceType);
+  for (std::size_t i = 0; i < Used(record.mouseButtonCount, config::kMaxMouseButtons); ++i)
+    std::printf(" %02X", record.mouseAssignments[i].functionCode);
+  std::printf("\nkeys");
+  for (std::size_t i = 0; i < Used(record.keyCount, config::kMaxKeys); ++i)
+    std::printf(" %02X", record.keyAssignments[i].functionCode);
+  std::printf("\n");
+  return 0;
+}
+
+int Assign(const wchar_t* model, const wchar_t* kind, const wchar_t* position, const wchar_t* code) {
+  const bool mouse = std::wcscmp(kind, L"mouse") == 0;
+  if (!mouse && std::wcscmp(kind, L"key") != 0) return std::fputws(kUsage, stderr), 2;
+  const unsigned long at = std::wcstoul(position, nullptr, 0);
+  if (at >= (mouse ? config::kMaxMouseButtons : config::kMaxKeys)) {
+    std::fputs("vn24g_windowprobe: no such position\n", stderr);
+    return 2;
+  }
+  HKEY key = nullptr;
+  config::tagVARNOK24G_DATA_ record;
+  if (!ReadRecord(model, key, record)) return 1;
+  config::ButtonAssignment& assignment = mouse ? record.mouseAssignments[at] : record.keyAssignments[at];
+  assignment.functionCode = static_cast<uint8_t>(std::wcstoul(code, nullptr, 0));
+  const LONG result =
+      RegSetValueExW(key, kSettingsValue, 0, REG_BINARY, reinterpret_cast<const BYTE*>(&record), sizeof(record));
+  RegCloseKey(key);
+  return result == ERROR_SUCCESS ? 0 : 1;
+}
+
+int Clipboard() {
+  // Another program may hold the clipboard for a moment.
+  for (int attempt = 0; !OpenClipboard(nullptr); ++attempt) {
+    if (attempt == 20) return 1;
+    Sleep(50);
+  }
+  std::wstring text;
+  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+    if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
+      text = chars;
+      GlobalUnlock(data);
+    }
+  }
+  CloseClipboard();
+  PrintUtf8(text + L"\n");
+  return 0;
+}
+
+int SetClipboard(const wchar_t* text) {
+  for (int attempt = 0; !OpenClipboard(nullptr); ++attempt) {
+    if (attempt == 20) return 1;
+    Sleep(50);
+  }
+  EmptyClipboard();
+  const std::size_t bytes = (std::wcslen(text) + 1) * sizeof(wchar_t);
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+  bool ok = false;
+  if (memory) {
+    std::memcpy(GlobalLock(memory), text, bytes);
+    GlobalUnlock(memory);
+    ok = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
+    if (!ok) GlobalFree(memory);
+  }
+  CloseClipboard();
+  return ok ? 0 : 1;
+}
+
+// The target window: a text field that takes the keyboard focus, and a log
+// of every key message that reaches the thread, written as it arrives so a
+// script can read it while the window runs.
+FILE* keyLog = nullptr;
+HWND textField = nullptr;
+
+LRESULT CALLBACK TargetProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_SIZE:
+      if (textField) MoveWindow(textField, 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
+      return 0;
+    case WM_SETFOCUS:
+      if (textField) SetFocus(textField);
+      return 0;
+    case WM_DESTROY:
+      PostQuitMessage(0);
+      return 0;
+    default:
+      return DefWindowProcW(window, message, wParam, lParam);
+  }
+}
+
+void LogKey(const MSG& msg) {
+  const char* what = nullptr;
+  switch (msg.message) {
+    case WM_KEYDOWN: what = "down"; break;
+    case WM_KEYUP: what = "up"; break;
+    case WM_SYSKEYDOWN: what = "sysdown"; break;
+    case WM_SYSKEYUP: what = "sysup"; break;
+    default: return;
+  }
+  std::fprintf(keyLog, "%s 0x%02X\n", what, static_cast<unsigned>(msg.wParam));
+  std::fflush(keyLog);
+}
+
+int Target(const wchar_t* title, const wchar_t* logPath, const wchar_t* text) {
+  keyLog = _wfopen(logPath, L"w");
+  if (!keyLog) return 1;
+  const HINSTANCE instance = GetModuleHandleW(nullptr);
+  WNDCLASSW windowClass = {};
+  windowClass.lpfnWndProc = TargetProc;
+  windowClass.hInstance = instance;
+  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+  windowClass.lpszClassName = L"Vn24gProbeTarget";
+  RegisterClassW(&windowClass);
+  const HWND window = CreateWindowExW(0, windowClass.lpszClassName, title, WS_OVERLAPPEDWINDOW, 40, 40, 360, 160,
+                                      nullptr, nullptr, instance, nullptr);
+  if (!window) return 1;
+  textField = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", text,
+                              WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_AUTOVSCROLL | ES_NOHIDESEL, 0, 0, 360, 160,
+                              window, nullptr, instance, nullptr);
+  ShowWindow(window, SW_SHOW);
+  SetForegroundWindow(window);
+  SetFocus(textField);
+  std::fprintf(keyLog, "ready\n");
+  std::fflush(keyLog);
+
+  MSG msg;
+  while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+    LogKey(msg);
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+  std::fclose(keyLog);
+  return 0;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  if (argc < 2) return std::fputws(kUsage, stderr), 2;
+  const std::wstring command = argv[1];
+  if (command == L"state" && argc == 3) return State(argv[2]);
+  if (command == L"show" && argc == 3) return Show(argv[2]);
+  if (command == L"rect" && argc == 3) return Rect(argv[2]);
+  if (command == L"front" && argc == 3) return Front(argv[2]);
+  if (command == L"focus" && argc == 2) return Focus();
+  if (command == L"list" && argc == 2) return List();
+  if (command == L"balloons" && argc == 2) return Balloons();
+  if (command == L"assignments" && argc == 3) return Assignments(argv[2]);
+  if (command == L"assign" && argc == 6) return Assign(argv[2], argv[3], argv[4], argv[5]);
+  if (command == L"clipboard" && argc == 2) return Clipboard();
+  if (command == L"setclipboard" && argc == 3) return SetClipboard(argv[2]);
+  if (command == L"target" && (argc == 4 || argc == 5)) return Target(argv[2], argv[3], argc == 5 ? argv[4] : L"");
+  std::fputws(kUsage, stderr);
+  return 2;
+}

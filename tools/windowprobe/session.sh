@@ -1,0 +1,265 @@
+# The Wine session of the tray program's end-to-end scripts, sourced by them
+# after they set `build` (the build folder) and `name` (a short name for
+# their files):
+#   - a virtual screen (Xvfb) of its own, killed at the end;
+#   - a Wine prefix of its own, shared by these scripts one at a time (a
+#     lock), whose desktop is a 1024x720 virtual desktop with a task bar and
+#     a tray, so the program, the simulator, the probe and the target
+#     windows all live on the same desktop;
+#   - a fresh copy of the program folder in $home, nothing stored in the
+#     registry for the program, and the device simulator beside it;
+#   - screenshots in $shots, named after the script and the step.
+# Every process of the prefix is ended when the script ends, however it ends.
+
+# The program must be the simulated-hardware flavour, and the tools must be
+# there; otherwise the script says why it does nothing.
+session_check() {
+  if [ ! -f "$build/dist/vn24g.exe" ] || ! grep -q '^VN24G_SIMULATED_HARDWARE:BOOL=ON' "$build/CMakeCache.txt"; then
+    echo "skipped: needs the program of the simulated-hardware build"
+    exit 0
+  fi
+  if [ ! -f "$build/tests/vn24g_windowprobe.exe" ]; then
+    echo "skipped: needs the window probe (build target vn24g_windowprobe)"
+    exit 0
+  fi
+  for tool in wine wineserver Xvfb xdotool xwininfo import convert flock; do
+    command -v $tool >/dev/null 2>&1 || { echo "skipped: $tool is missing"; exit 0; }
+  done
+}
+
+title="Varnok 2.4G Wireless Configuration"
+desktop_width=1024
+desktop_height=720
+root="$build/e2e-main-window"
+prefix="$root/wineprefix"
+home="$root/$name"
+shots="$root/screenshots"
+probe_exe="$build/tests/vn24g_windowprobe.exe"
+program_pid=
+xvfb_pid=
+shot_number=0
+
+export WINEPREFIX="$prefix"
+export WINEARCH=win32
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+
+# No process of the session keeps the session's lock (descriptor 8) open:
+# a left-over process must not block the next script.
+w() { wine "$@" 8>&-; }
+# Output of Windows console programs arrives with CR LF line ends.
+windows_out() {
+  out_file="$home/last.out"
+  "$@" >"$out_file" 2>"$out_file.err" 8>&-
+  status=$?
+  tr -d '\r' <"$out_file"
+  return $status
+}
+probe() { windows_out wine "$probe_exe" "$@"; }
+sim() { windows_out wine "$home/vn24gsim.exe" "$@"; }
+# The Windows view of a path of this machine (drive Z: is the root).
+windows_path() { printf 'Z:%s' "$1" | tr '/' '\\'; }
+
+session_end() {
+  set +e
+  wineserver -k >/dev/null 2>&1 8>&-
+  wineserver -w >/dev/null 2>&1 8>&-
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+  xvfb_pid=
+}
+
+# Prints what was going on and ends the script as failed.
+fail() {
+  echo "FAILED: $*"
+  set +e
+  if [ -n "$DISPLAY" ]; then
+    shot failure >/dev/null 2>&1
+    echo "windows shown:"
+    probe list 2>/dev/null | sed 's/^/  /'
+  fi
+  echo "simulator log:"
+  sim log 2>/dev/null | sed 's/^/  /'
+  # A script can tell more about what it was checking.
+  command -v fail_details >/dev/null 2>&1 && fail_details
+  exit 1
+}
+
+# await SECONDS WHAT COMMAND...: runs COMMAND until it succeeds, and fails
+# the script with "WHAT" when it has not after SECONDS.
+await() {
+  limit=$1 what=$2
+  shift 2
+  deadline=$(($(date +%s) + limit))
+  until "$@" >/dev/null 2>&1; do
+    [ "$(date +%s)" -lt "$deadline" ] || fail "$what (waited ${limit} s)"
+    sleep 0.3
+  done
+}
+
+shot() {
+  shot_number=$((shot_number + 1))
+  file="$shots/$name-$(printf %02d $shot_number)-$1.png"
+  import -window root -crop "${desktop_width}x${desktop_height}+0+0" "$file"
+  echo "  screenshot $file"
+}
+
+session_start() {
+  mkdir -p "$root" "$shots"
+  rm -f "$shots/$name"-*.png
+  exec 8>"$root/session.lock"
+  flock -w 1800 8 || { echo "FAILED: another end-to-end session held the lock for half an hour"; exit 1; }
+  trap session_end EXIT
+  trap 'exit 1' INT TERM HUP
+
+  fifo="$root/display.$$"
+  rm -f "$fifo"
+  mkfifo "$fifo"
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 </dev/null 8>&- &
+  xvfb_pid=$!
+  read -r number <"$fifo" || true
+  rm -f "$fifo"
+  [ -n "$number" ] || fail "the virtual screen did not start"
+  export DISPLAY=":$number"
+
+  # Whatever an interrupted run left in the prefix goes first.
+  wineserver -k >/dev/null 2>&1 8>&- || true
+  wineserver -w >/dev/null 2>&1 8>&- || true
+  if [ ! -f "$prefix/.vn24g-desktop" ]; then
+    wineboot --init >/dev/null 2>&1 8>&- || true
+    # One virtual desktop named Default: every program of the prefix opens
+    # its windows there, with the task bar and its tray at the bottom.
+    w reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1 ||
+      fail "the Wine prefix could not be set up"
+    w reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d "${desktop_width}x${desktop_height}" /f \
+      >/dev/null 2>&1 || fail "the Wine prefix could not be set up"
+    wineserver -w >/dev/null 2>&1 8>&- || true
+    touch "$prefix/.vn24g-desktop"
+  fi
+  w reg delete 'HKLM\Software\Varnok' /f >/dev/null 2>&1 || true
+
+  rm -rf "$home"
+  cp -r "$build/dist" "$home"
+  # The desktop is up before anything else starts, as it is when a person
+  # logs in. (Its task bar shows once there is a tray icon.)
+  await 60 "the Wine desktop did not appear" desktop_shown
+}
+
+desktop_shown() {
+  probe list >/dev/null && xdotool search --onlyvisible --name '^Default - Wine desktop$' >/dev/null 2>&1
+}
+
+# The simulator with the driver present and the given receivers (none or a
+# list such as 2000); the log starts empty.
+start_simulator() {
+  sim start --driver on --receivers "$1" || fail "the simulator did not start"
+  sim log --clear >/dev/null || fail "the simulator did not answer"
+}
+
+set_current_model() {
+  sed -i "s/^CurDevice=.*/CurDevice=$1/" "$home/VNType.ini"
+}
+
+current_model() { sed -n 's/^CurDevice=\(.*\)$/\1/p' "$home/VNType.ini" | tr -d '\r'; }
+
+start_program() {
+  w "$home/vn24g.exe" >>"$home/program.out" 2>&1 </dev/null &
+  program_pid=$!
+}
+
+program_running() { [ -n "$program_pid" ] && kill -0 "$program_pid" 2>/dev/null; }
+program_ended() { ! program_running; }
+
+await_program_end() {
+  await "$1" "$2" program_ended
+  wait "$program_pid" 2>/dev/null || true
+  program_pid=
+}
+
+# "shown", "hidden" or "minimised"; nothing when there is no such window.
+window_state() { probe state "${1:-$title}" 2>/dev/null; }
+window_is() { [ "$(window_state)" = "$1" ]; }
+window_exists() { probe state "${1:-$title}" >/dev/null 2>&1; }
+
+# The log, without its repeat counts, one line per entry.
+log_lines() { sim log | sed 's/ x[0-9]*$//'; }
+log_has() { sim log | grep -q -- "$1"; }
+masks_are() {
+  sim masks >"$home/masks.out" &&
+    grep -q "^mouse mask $1\$" "$home/masks.out" && grep -q "^key mask $2\$" "$home/masks.out"
+}
+
+# The tray icon is the only one, at the right end of the task bar.
+tray_x=$((desktop_width - 12))
+tray_y=$((desktop_height - 10))
+double_click_tray() {
+  xdotool mousemove $tray_x $tray_y
+  sleep 0.3
+  xdotool click --repeat 2 --delay 80 1
+}
+right_click_tray() {
+  xdotool mousemove $tray_x $tray_y
+  sleep 0.3
+  xdotool click 3
+}
+# Moves the pointer away, so no tooltip or hover state gets in the way.
+# It passes over the middle of the desktop (the program's window when that
+# is shown) first: a pointer that jumps straight from a button to another
+# program's window leaves the button looking hovered.
+park_pointer() {
+  xdotool mousemove 500 300
+  sleep 0.2
+  xdotool mousemove 20 20
+  sleep 0.5
+}
+
+# The tray icon's balloon: a tooltip window with the program's title as its
+# text, taller than the plain tooltip of the icon. Prints its rectangle.
+balloon_rect() {
+  probe balloons | awk -v text="$title" '{ line = $0; sub(/^[-0-9]+ [-0-9]+ [-0-9]+ [-0-9]+ /, "", line) }
+    line == text && $4 - $2 > 40 { print $1, $2, $3, $4; exit }' | grep .
+}
+balloon_shown() { balloon_rect >/dev/null; }
+balloon_gone() { ! balloon_shown; }
+# The balloon sits over the tray menu; after a start it is waited for and
+# clicked away as a person would.
+dismiss_balloon() {
+  await 30 "the tray icon's balloon did not appear" balloon_shown
+  set -- $(balloon_rect)
+  click_at $((($1 + $3) / 2)) $((($2 + $4) / 2 - 8))
+  await 20 "the balloon did not go away when clicked" balloon_gone
+  park_pointer
+}
+
+# click_at X Y: a left click at a point of the desktop.
+click_at() {
+  xdotool mousemove "$1" "$2"
+  sleep 0.3
+  xdotool click 1
+}
+
+# click_in TITLE X Y: a left click at a point of a window, in its own
+# coordinates (the program's windows have no frame).
+click_in() {
+  rect=$(probe rect "$1") || fail "no window \"$1\" to click"
+  set -- $rect "$2" "$3"
+  click_at $(($1 + $5)) $(($2 + $6))
+}
+
+# The visible popup menus, one "LEFT TOP RIGHT BOTTOM" line each.
+popup_menus() { probe list | awk '$1 == "#32768" { print $2, $3, $4, $5 }'; }
+
+# The program's message dialog: an untitled 351 x 141 dialog. Prints its
+# left and top edges.
+message_dialog_origin() {
+  probe list | awk '$1 == "#32770" && NF == 5 && $4 - $2 == 351 && $5 - $3 == 141 { print $2, $3; exit }' | grep .
+}
+message_dialog_shown() { message_dialog_origin >/dev/null; }
+# click_message_dialog ok|cancel
+click_message_dialog() {
+  origin=$(message_dialog_origin) || fail "no message dialog to answer"
+  set -- $origin "$1"
+  case $3 in
+    ok) click_at $(($1 + 219)) $(($2 + 115)) ;;
+    cancel) click_at $(($1 + 294)) $(($2 + 115)) ;;
+  esac
+}
