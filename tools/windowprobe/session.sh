@@ -180,9 +180,18 @@ window_state() { probe state "${1:-$title}" 2>/dev/null; }
 window_is() { [ "$(window_state)" = "$1" ]; }
 window_exists() { probe state "${1:-$title}" >/dev/null 2>&1; }
 
+# The simulator's log into $log_text; a simulator that does not answer
+# fails the script rather than passing for an empty log.
+read_log() { log_text=$(sim log) || fail "the simulator did not answer"; }
 # The log, without its repeat counts, one line per entry.
-log_lines() { sim log | sed 's/ x[0-9]*$//'; }
-log_has() { sim log | grep -q -- "$1"; }
+log_lines() {
+  read_log
+  printf '%s\n' "$log_text" | sed -e 's/ x[0-9]*$//' -e '/^$/d'
+}
+log_has() {
+  read_log
+  printf '%s\n' "$log_text" | grep -q -- "$1"
+}
 masks_are() {
   sim masks >"$home/masks.out" &&
     grep -q "^mouse mask $1\$" "$home/masks.out" && grep -q "^key mask $2\$" "$home/masks.out"
