@@ -8,22 +8,10 @@
 #
 #   action_program_test.sh BUILD_DIR
 set -e
-build=$(cd "$1" && pwd)
-run="$(cd "$(dirname "$0")/../.." && pwd)/cmake/wine-run.sh"
-if [ ! -f "$build/dist/vn24g.exe" ] || ! grep -q '^VN24G_SIMULATED_HARDWARE:BOOL=ON' "$build/CMakeCache.txt"; then
-  echo "skipped: needs the program of the simulated-hardware build"
-  exit 0
-fi
-
-home="$build/e2e-actions"
-rm -rf "$home"
-cp -r "$build/dist" "$home"
+e2e_build=$1 e2e_name=e2e-actions
+. "$(dirname "$0")/lib/simulated_program.sh"
 sed -i 's/^CurDevice=.*/CurDevice=0x9050/' "$home/VNType.ini"
-simulator="$home/vn24gsim.exe"
-out="$home/simulator.out"
-title="Varnok 2.4G Wireless Configuration"
 model_key='HKLM\Software\Varnok\VN24G\Varnok Glide M5'
-program_pid=
 
 # The Windows view of a path of this machine.
 windows_path() { printf 'Z:%s' "$1" | tr '/' '\\'; }
@@ -32,27 +20,12 @@ mkdir "$home/presses"
 # Each launch leaves a file of its own.
 printf '@echo pressed>"%s\\%%RANDOM%%-%%RANDOM%%.txt"\r\n' "$(windows_path "$home/presses")" >"$home/pressed.bat"
 
-sim() { "$run" "$simulator" "$@" >"$out" 2>&1; }
 # Registry tools run from the build folder, so they use its Wine prefix.
 reg() { (cd "$build" && "$run" reg "$@" >/dev/null 2>&1); }
 finish() {
   [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null
   "$run" "$simulator" quit >/dev/null 2>&1 || true
   reg delete "$model_key" /f || true
-}
-fail() {
-  echo "FAILED: $*"
-  "$run" "$simulator" log
-  finish
-  exit 1
-}
-await_log() {
-  tries=0
-  until sim log && grep -q -- "$1" "$out"; do
-    tries=$((tries + 1))
-    [ $tries -lt 120 ] || fail "the log never showed '$1'"
-    sleep 0.5
-  done
 }
 launches() { find "$home/presses" -name '*.txt' | wc -l; }
 await_launches() {

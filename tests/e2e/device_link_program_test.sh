@@ -6,47 +6,10 @@
 #
 #   device_link_program_test.sh BUILD_DIR
 set -e
-build=$(cd "$1" && pwd)
-run="$(cd "$(dirname "$0")/../.." && pwd)/cmake/wine-run.sh"
-if [ ! -f "$build/dist/vn24g.exe" ] || ! grep -q '^VN24G_SIMULATED_HARDWARE:BOOL=ON' "$build/CMakeCache.txt"; then
-  echo "skipped: needs the program of the simulated-hardware build"
-  exit 0
-fi
-
-# A copy of the distribution folder with a current model, so no device
-# selection is asked for. It stays inside the build tree: the Wine prefix,
-# and with it the simulator's pipe, belongs to the build.
-home="$build/e2e-device-link"
-rm -rf "$home"
-cp -r "$build/dist" "$home"
+e2e_build=$1 e2e_name=e2e-device-link
+. "$(dirname "$0")/lib/simulated_program.sh"
+# A current model, so no device selection is asked for.
 sed -i 's/^CurDevice=.*/CurDevice=0x9080/' "$home/VNType.ini"
-simulator="$home/vn24gsim.exe"
-out="$home/simulator.out"
-title="Varnok 2.4G Wireless Configuration"
-program_pid=
-
-sim() { "$run" "$simulator" "$@" >"$out" 2>&1; }
-finish() {
-  [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null
-  "$run" "$simulator" quit >/dev/null 2>&1 || true
-}
-fail() {
-  echo "FAILED: $*"
-  "$run" "$simulator" log
-  finish
-  exit 1
-}
-# Waits up to 60 s for the simulator's log to show a line matching $1.
-await_log() {
-  tries=0
-  until sim log && grep -q -- "$1" "$out"; do
-    tries=$((tries + 1))
-    [ $tries -lt 120 ] || fail "the log never showed '$1'"
-    sleep 0.5
-  done
-}
-# The log, without its repeat counts, as one line per entry.
-log_lines() { sim log && tr -d '\r' <"$out" | sed 's/ x[0-9]*$//'; }
 
 "$run" "$simulator" quit
 sim start --driver off || fail "the simulator did not start"
