@@ -4,6 +4,7 @@
 # "copy" in the stored settings, and the stored record is changed behind
 # the program's back to see what each button stores:
 #   - Apply stores the applied record and sends the masks; the window stays;
+#     when the driver refuses the masks, it warns and stores nothing;
 #   - OK stores it and hides the window;
 #   - Cancel hides the window, stores nothing, and brings the stored record
 #     back: a press then does what the stored record says;
@@ -70,8 +71,23 @@ await 20 "Apply did not store the applied record" stored_is "$with_copy"
 log_lines | grep -qx "0x22240C mouse mask 0x00000188 ok" || fail "Apply sent no masks: $(log_lines)"
 window_is shown || fail "Apply hid the window"
 
-echo "OK stores it and hides the window"
+echo "Apply refused by the driver warns and stores nothing"
+warning_shown() { window_exists Warning; }
+warning_gone() { ! warning_shown; }
 store_behind $FN_PASTE "$with_paste"
+sim fail 0x22240C 1 || fail "the simulator did not take the failure"
+click_button apply
+await 20 "a refused Apply showed no warning" warning_shown
+shot apply-refused-warning
+sleep 1
+stored_is "$with_paste" || fail "a refused Apply stored the record: $(stored_mouse)"
+rect=$(probe rect Warning)
+set -- $rect
+xdotool mousemove $((($1 + $3) / 2)) $((($2 + $4) / 2)) key Return
+await 20 "the warning did not close" warning_gone
+window_is shown || fail "the window did not stay after the refused Apply"
+
+echo "OK stores it and hides the window"
 click_button ok
 await 20 "OK did not hide the window" window_is hidden
 await 20 "OK did not store the applied record" stored_is "$with_copy"
