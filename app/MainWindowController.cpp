@@ -178,6 +178,9 @@ void MainWindowController::OnCommandButton(CommandButton button) {
     case CommandButton::Cancel:
       view_.HideWindow();
       config::ReloadSettings(settingsKeyPath_);
+      // A reset before the cancel has already told the driver the default
+      // masks; the record now back in force needs its own.
+      SendMasks();
       view_.ReloadPages();
       break;
     case CommandButton::Apply:

@@ -175,7 +175,11 @@ void CVarnok24G_ConfigDlg::ShowPage(app::MainPage) { Redraw(); }
 
 void CVarnok24G_ConfigDlg::ReleaseLook() { look_.Release(); }
 
-void CVarnok24G_ConfigDlg::ShowWindow() { ::ShowWindow(Handle(), SW_SHOW); }
+void CVarnok24G_ConfigDlg::ShowWindow() {
+  // A window the user minimised comes back as it was, not as a task-bar
+  // button.
+  ::ShowWindow(Handle(), IsIconic(Handle()) ? SW_RESTORE : SW_SHOW);
+}
 
 void CVarnok24G_ConfigDlg::HideWindow() { ::ShowWindow(Handle(), SW_HIDE); }
 

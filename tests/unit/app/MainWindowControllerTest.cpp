@@ -272,13 +272,22 @@ TEST_F(MainWindowControllerTest, ReceiverArrivalEnablesTheDriverAgain) {
   EXPECT_EQ(opens, 1u);
 }
 
-TEST_F(MainWindowControllerTest, CancelBringsTheStoredRecordBack) {
+TEST_F(MainWindowControllerTest, CancelBringsTheStoredRecordBackWithItsMasks) {
+  // The stored record gives the right button away; a reset then puts the
+  // defaults (and their masks) in force until the cancel.
+  config::ActiveSettings.mouseAssignments[1].functionCode = config::FN_COPY;
+  config::StoreCurrentSettings(config::SettingsKeyPath(u"Varnok Duo S8"), kSetModel);
   controller_.Initialise();
+  const uint32_t storedMask = driverFake_.MouseMask();
+  view_.messageAnswer = 1;
+  controller_.OnCommandButton(CommandButton::Reset);
+  ASSERT_NE(driverFake_.MouseMask(), storedMask);
+
   controller_.OnTrayNotify(515);
   const std::vector<uint8_t> stored = StoredRecord(u"Varnok Duo S8");
-  config::ActiveSettings.mouseAssignments[1].functionCode = 21;
   controller_.OnCommandButton(CommandButton::Cancel);
   EXPECT_EQ(testing_config::BytesOf(config::ActiveSettings), stored);
+  EXPECT_EQ(driverFake_.MouseMask(), storedMask);
   EXPECT_TRUE(view_.Called("hide"));
   EXPECT_TRUE(view_.Called("reload"));
 }
