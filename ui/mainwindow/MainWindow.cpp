@@ -3,7 +3,6 @@
 #include <dbt.h>
 
 #include "app/PrivateMessages.h"
-#include "app/SingleDevice.h"
 #include "platform/HidEnumeration.h"
 #include "platform/win32/WideString.h"
 #include "ui/dialogs/DlgRestore.h"
@@ -162,7 +161,7 @@ void CVarnok24G_ConfigDlg::AddTrayIcon(const std::u16string& tip) {
 void CVarnok24G_ConfigDlg::RemoveTrayIcon() { tray_.Remove(); }
 
 void CVarnok24G_ConfigDlg::BuildLook(uint8_t deviceType) {
-  look_.Build(Handle(), exeFolder_, deviceType, app::IsSingleDevice());
+  look_.Build(Handle(), exeFolder_, deviceType);
 }
 
 void CVarnok24G_ConfigDlg::ApplyModelLook(uint8_t deviceType) {

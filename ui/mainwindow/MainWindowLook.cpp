@@ -1,5 +1,6 @@
 #include "ui/mainwindow/MainWindowLook.h"
 
+#include "app/SingleDevice.h"
 #include "config/DeviceCatalogue.h"
 #include "config/SettingsRecord.h"
 #include "text/LabelTable.h"
@@ -39,8 +40,7 @@ void MainWindowLook::AddStateButton(CGDIBitmapBtn& button, HWND window, const RE
   }
 }
 
-void MainWindowLook::Build(HWND window, const std::u16string& exeFolder, uint8_t deviceType, bool singleDevice) {
-  singleDevice_ = singleDevice;
+void MainWindowLook::Build(HWND window, const std::u16string& exeFolder, uint8_t deviceType) {
   devicePicture_[0] = LoadPngFile(DevicePicturePath(exeFolder));
   lastSlot_ = 0;
 
@@ -80,9 +80,9 @@ void MainWindowLook::Build(HWND window, const std::u16string& exeFolder, uint8_t
   AddStateButton(cancel_, window, kCancelRect, Label("tc_cancel"));
   AddStateButton(apply_, window, kApplyRect, Label("tc_apply"));
 
-  battery_ = std::make_unique<BatteryDlg>(window);
+  battery_ = std::make_unique<BatteryDlg>(window, normal_.Get(), hover_.Get());
   battery_->Open();
-  signal_ = std::make_unique<SignalDlg>(window);
+  signal_ = std::make_unique<SignalDlg>(window, normal_.Get(), hover_.Get());
   signal_->Open();
 }
 
@@ -130,7 +130,7 @@ void MainWindowLook::Paint(HWND window, HDC dc, HICON icon) const {
 
   logo_.Draw(dc, 65, 32, 109, 25);
   devicePicture_[lastSlot_].Draw(dc, 380, 62, 287, 56);
-  if (!singleDevice_)
+  if (!app::IsSingleDevice())
     CPublicData::DrawTextRegular(dc, Label("tc_device_sel"), 8.0f, 2, kTextArgb, 240.0f, 37.0f, 290.0f, 50.0f);
   CPublicData::DrawTextRegular(dc, Label("tc_version"), 8.0f, 2, kTextArgb, 428.0f, 388.0f, 220.0f, 26.0f);
 }

@@ -40,7 +40,7 @@ class MainWindowLook {
   static constexpr RECT kSignalArea = {67, 392, 92, 404};
 
   // Creates everything for a model of `deviceType` of the current device.
-  void Build(HWND window, const std::u16string& exeFolder, uint8_t deviceType, bool singleDevice);
+  void Build(HWND window, const std::u16string& exeFolder, uint8_t deviceType);
   void Paint(HWND window, HDC dc, HICON icon) const;
   void LayoutDeviceTabs(uint8_t deviceType);
   // The current device's banner, loaded beside the one on screen before the
@@ -62,7 +62,6 @@ class MainWindowLook {
   Picture logo_;
   std::array<Picture, 2> devicePicture_;
   int lastSlot_ = 0;  // the slot loaded last
-  bool singleDevice_ = false;
 
   CGDIBitmapBtn deviceChoice_, help_, minimise_, close_, reset_, ok_, cancel_, apply_;
   CBitmapBtn mouseTab_, keyboardTab_;

@@ -1,20 +1,18 @@
 #include "ui/mainwindow/StatusPanel.h"
 
 #include "ui/resources/ResourceIds.h"
-#include "ui/window/Picture.h"
+#include "ui/window/GdiHandles.h"
 
 namespace ui {
 namespace {
 
-constexpr UINT kNormalPicture = 147;
-constexpr UINT kHoverPicture = 148;
 // A patch of the hover picture that is plain background.
 constexpr POINT kPlainPatch = {213, 391};
 
 }  // namespace
 
-StatusPanel::StatusPanel(UINT templateId, HWND parent, POINT origin, SIZE size)
-    : Dialog(templateId, parent), origin_(origin), size_(size) {}
+StatusPanel::StatusPanel(UINT templateId, HWND parent, POINT origin, SIZE size, HBITMAP normal, HBITMAP hover)
+    : Dialog(templateId, parent), origin_(origin), size_(size), normal_(normal), plain_(hover) {}
 
 bool StatusPanel::Open() {
   if (!CreateModeless()) return false;
@@ -24,23 +22,17 @@ bool StatusPanel::Open() {
   return true;
 }
 
-bool StatusPanel::OnInitDialog() {
-  normal_ = LoadBitmapResource(kNormalPicture);
-  plain_ = LoadBitmapResource(kHoverPicture);
-  return false;
-}
-
 LRESULT StatusPanel::OnPaint() {
   PAINTSTRUCT paint;
   HDC dc = BeginPaint(Handle(), &paint);
   HDC source = CreateCompatibleDC(dc);
   if (source) {
     {
-      SelectedObject picture(source, normal_.Get());
+      SelectedObject picture(source, normal_);
       BitBlt(dc, 0, 0, size_.cx, size_.cy, source, origin_.x, origin_.y, SRCCOPY);
     }
     if (!shown_) {
-      SelectedObject picture(source, plain_.Get());
+      SelectedObject picture(source, plain_);
       BitBlt(dc, 0, 0, size_.cx, size_.cy, source, kPlainPatch.x, kPlainPatch.y, SRCCOPY);
     }
     DeleteDC(source);
@@ -49,8 +41,10 @@ LRESULT StatusPanel::OnPaint() {
   return 0;
 }
 
-BatteryDlg::BatteryDlg(HWND parent) : StatusPanel(IDD_BATTERY_PANEL, parent, {182, 392}, {31, 14}) {}
+BatteryDlg::BatteryDlg(HWND parent, HBITMAP normal, HBITMAP hover)
+    : StatusPanel(IDD_BATTERY_PANEL, parent, {182, 392}, {31, 14}, normal, hover) {}
 
-SignalDlg::SignalDlg(HWND parent) : StatusPanel(IDD_SIGNAL_PANEL, parent, {57, 388}, {34, 17}) {}
+SignalDlg::SignalDlg(HWND parent, HBITMAP normal, HBITMAP hover)
+    : StatusPanel(IDD_SIGNAL_PANEL, parent, {57, 388}, {34, 17}, normal, hover) {}
 
 }  // namespace ui

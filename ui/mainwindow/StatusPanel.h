@@ -7,21 +7,22 @@
 #include <windows.h>
 
 #include "ui/window/Dialog.h"
-#include "ui/window/GdiHandles.h"
 
 namespace ui {
 
 class StatusPanel : public Dialog {
  public:
-  // `origin` is the panel's place in the main window, `size` its area.
-  StatusPanel(UINT templateId, HWND parent, POINT origin, SIZE size);
+  // `origin` is the panel's place in the main window, `size` its area. The
+  // panel draws from the window's own normal and hover pictures, which must
+  // outlive it.
+  StatusPanel(UINT templateId, HWND parent, POINT origin, SIZE size, HBITMAP normal, HBITMAP hover);
 
   // Creates the panel at its place and shows it, blank.
   bool Open();
   void SetShown(bool shown) { shown_ = shown; }
 
  protected:
-  bool OnInitDialog() override;
+  bool OnInitDialog() override { return false; }
   LRESULT OnPaint() override;
   LRESULT OnEraseBackground(HDC) override { return TRUE; }
 
@@ -29,18 +30,18 @@ class StatusPanel : public Dialog {
   POINT origin_;
   SIZE size_;
   bool shown_ = true;
-  Bitmap normal_;
-  Bitmap plain_;
+  HBITMAP normal_;
+  HBITMAP plain_;
 };
 
 class BatteryDlg : public StatusPanel {
  public:
-  explicit BatteryDlg(HWND parent);
+  BatteryDlg(HWND parent, HBITMAP normal, HBITMAP hover);
 };
 
 class SignalDlg : public StatusPanel {
  public:
-  explicit SignalDlg(HWND parent);
+  SignalDlg(HWND parent, HBITMAP normal, HBITMAP hover);
 };
 
 }  // namespace ui
