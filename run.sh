@@ -54,8 +54,10 @@ sleep 2
 echo "Simulator running: driver present, receiver 0x2000 plugged in."
 
 # A Wine desktop of its own gives the program a task bar with a tray area.
-WINEPREFIX="$build/wineprefix" WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" \
-  wine explorer /desktop=VN24G,${width}x${height} "$demo/vn24g.exe" >"$demo/program.out" 2>&1 </dev/null &
+export WINEPREFIX="$build/wineprefix"
+VN24G_CMAKE_DIR="$root/cmake"
+. "$VN24G_CMAKE_DIR/wine-env.sh"
+wine explorer /desktop=VN24G,${width}x${height} "$demo/vn24g.exe" >"$demo/program.out" 2>&1 </dev/null &
 program=$!
 echo "Program started: $demo/vn24g.exe"
 

@@ -21,11 +21,8 @@ if [ ! -f "$build_dir/CMakeCache.txt" ]; then
 fi
 
 export WINEPREFIX="${VN24G_WINEPREFIX:-$build_dir/wineprefix}"
-# The program is 32-bit; a pure 32-bit prefix is all it needs and is quick to make.
-export WINEARCH=win32
-export WINEDEBUG="${WINEDEBUG:--all}"
-# No Mono or Gecko installer dialogs: the program needs neither.
-export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
+VN24G_CMAKE_DIR=$(cd "$(dirname "$0")" && pwd)
+. "$VN24G_CMAKE_DIR/wine-env.sh"
 
 start_xvfb() {
   display_file="$build_dir/xvfb.display"
@@ -57,10 +54,7 @@ if [ -z "$DISPLAY" ]; then
 fi
 export DISPLAY
 if [ ! -f "$WINEPREFIX/.vn24g-ready" ]; then
-  wineboot --init >/dev/null 2>&1 || true
-  # Without a window manager Wine waits for one whenever a top-level window
-  # is hidden; the program hides windows often, so let Wine manage them.
-  wine reg add 'HKEY_CURRENT_USER\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1 || true
+  wine_prepare_prefix
   wineserver --wait || true
   touch "$WINEPREFIX/.vn24g-ready"
 fi

@@ -22,6 +22,8 @@ session_check
 session_start
 
 selection_title="Choose Your Device"
+# The dialog's OK button.
+selection_ok=1003
 selection_shown() { window_is_named_shown "$selection_title"; }
 window_is_named_shown() { [ "$(probe state "$1" 2>/dev/null)" = shown ]; }
 nothing_stored() { ! probe assignments "Varnok Duo S8" >/dev/null 2>&1; }
@@ -78,22 +80,17 @@ start_program
 await 60 "the device selection dialog did not appear" selection_shown
 window_exists && fail "the main window was created before a model was chosen"
 # OK with nothing chosen.
-rect=$(probe rect "$selection_title")
-set -- $rect
-click_at $(($1 + 290)) $(($2 + 62))
+click_control "$selection_title" $selection_ok
 await_program_end 30 "the program did not end when OK was pressed with no model chosen"
 [ "$(current_model)" = 0 ] || fail "CurDevice became $(current_model) although nothing was chosen"
 
 start_program
 await 60 "the device selection dialog did not appear" selection_shown
-rect=$(probe rect "$selection_title")
-set -- $rect
 # The model list has the keyboard focus: the fourth model.
-xdotool mousemove $(($1 + 60)) $(($2 + 40))
 xdotool key Down Down Down Down
 sleep 0.5
 shot device-selection-fourth-model
-click_at $(($1 + 290)) $(($2 + 62))
+click_control "$selection_title" $selection_ok
 await 60 "the program did not go on after a model was chosen" window_exists
 [ "$(current_model)" = 0x90ae ] ||
   fail "the chosen model was written as \"$(current_model)\", not as 0x90ae"

@@ -43,8 +43,10 @@ folder="Z:$(echo "$build/dist" | tr / '\\')"
 # itself, so the dialogs show their captions as on a desktop. (The first run
 # also makes the Wine prefix the setting goes into.)
 "$run" "$demo" none "$folder" >/dev/null 2>&1 || true
-WINEPREFIX="$build/wineprefix" WINEARCH=win32 WINEDEBUG=-all \
-  wine reg add 'HKCU\Software\Wine\AppDefaults\vn24g_uidemo.exe\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+export WINEPREFIX="$build/wineprefix"
+VN24G_CMAKE_DIR="$(dirname "$run")"
+. "$VN24G_CMAKE_DIR/wine-env.sh"
+wine reg add 'HKCU\Software\Wine\AppDefaults\vn24g_uidemo.exe\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
 
 failures=0
 fail() {
@@ -53,10 +55,12 @@ fail() {
 }
 
 # The geometry "WxH+X+Y" of the first top-level window of the demo whose size
-# matches the pattern, waiting up to ten seconds for it.
+# matches the pattern (and whose title is the second argument, when given),
+# waiting up to ten seconds for it.
 wait_for_window() {
   for _ in $(seq 1 50); do
-    found=$(xwininfo -root -tree 2>/dev/null | grep '"vn24g_uidemo.exe"' | grep -o "$1+[0-9-]*+[0-9-]*" | head -1)
+    found=$(xwininfo -root -tree 2>/dev/null | grep '"vn24g_uidemo.exe"' | grep -F "\"${2:-}" |
+      grep -o "$1+[0-9-]*+[0-9-]*" | head -1)
     [ -n "$found" ] && { echo "$found"; return 0; }
     sleep 0.2
   done
@@ -69,13 +73,14 @@ spread() {
 }
 
 # Starts a scene, waits for its window, optionally moves the pointer, takes
-# the screenshot and lets the scene close itself.
+# the screenshot and lets the scene close itself. A window without a fixed
+# size is found by its title (title=... before the call).
 shoot() {
   scene=$1 size=$2
   shift 2
   "$run" "$demo" "$scene" "$folder" 4 >/dev/null 2>&1 &
   demo_pid=$!
-  if ! geometry=$(wait_for_window "$size"); then
+  if ! geometry=$(wait_for_window "$size" "${title:-}"); then
     fail "$scene: no window of size $size appeared"
     wait "$demo_pid" || true
     demo_pid=
@@ -106,7 +111,14 @@ for scene in tips reset about long; do
   shoot $scene 351x141
   [ -n "$geometry" ] && centred_message $scene "$geometry"
 done
-shoot select '3[0-9][0-9]x[0-9][0-9]*'
+# The device selection dialog is an ordinary dialog: its size comes from its
+# template (227 x 47 dialog units) and the dialog font, Tahoma 8 pt, whose
+# base units are 6 x 13 pixels: a 341 x 76 client area (rounded), inside
+# Wine's 3-pixel dialog frame and 19-pixel caption.
+title="Choose Your Device"
+shoot select '[0-9]*x[0-9]*'
+title=
+[ "${geometry%%+*}" = 347x101 ] || fail "select: the dialog is ${geometry%%+*}, not 347x101 as Tahoma 8 pt makes it"
 shoot buttons 1050x260
 # The menu opens at 400,300. The device entry (third row, under the 25-pixel
 # banner and one entry) opens its sub-menu to the right; the pointer goes

@@ -5,7 +5,7 @@ set -eu
 
 packages="cmake ninja-build g++ make file python3 googletest libgtest-dev libgmock-dev
   libbenchmark-dev libpugixml-dev mingw-w64 g++-mingw-w64-i686-posix
-  wine wine32:i386 fonts-wine xvfb xauth x11-utils xdotool imagemagick librsvg2-bin fonts-dejavu-core"
+  wine wine32:i386 wine64 fonts-wine xvfb xauth x11-utils xdotool imagemagick librsvg2-bin fonts-dejavu-core"
 
 missing=""
 for package in $packages; do
@@ -21,7 +21,8 @@ if [ "$(id -u)" -eq 0 ]; then
 else
   as_root="sudo"
 fi
-# 32-bit Wine runs the 32-bit program.
+# 32-bit Wine runs the shipped 32-bit program; the 64-bit loader runs the
+# 64-bit test builds on a kernel that runs 64-bit code only.
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
   $as_root dpkg --add-architecture i386
 fi

@@ -23,6 +23,8 @@ const wchar_t kUsage[] =
     L"  state TITLE          print shown, hidden or minimised for the top-level window TITLE\n"
     L"  show TITLE           ShowWindow(SW_SHOW) on it from this process\n"
     L"  rect TITLE           print its screen rectangle: LEFT TOP RIGHT BOTTOM\n"
+    L"  client TITLE         print the size of its client area: WIDTH HEIGHT\n"
+    L"  control TITLE ID     print the screen rectangle of its child control ID\n"
     L"  front TITLE          bring it to the front\n"
     L"  focus                print the title of the window that has the keyboard focus\n"
     L"  list                 print the visible top-level windows: CLASS LEFT TOP RIGHT BOTTOM TITLE\n"
@@ -82,6 +84,29 @@ int Rect(const wchar_t* title) {
   const HWND window = FindByTitle(title);
   RECT rect;
   if (!window || !GetWindowRect(window, &rect)) return 1;
+  std::printf("%ld %ld %ld %ld\n", rect.left, rect.top, rect.right, rect.bottom);
+  return 0;
+}
+
+int Client(const wchar_t* title) {
+  const HWND window = FindByTitle(title);
+  RECT rect;
+  if (!window || !GetClientRect(window, &rect)) return 1;
+  std::printf("%ld %ld\n", rect.right - rect.left, rect.bottom - rect.top);
+  return 0;
+}
+
+// Controls are found by their id, so that a script clicks a dialog's button
+// wherever the dialog's font puts it.
+int Control(const wchar_t* title, const wchar_t* id) {
+  const HWND window = FindByTitle(title);
+  if (!window) return 1;
+  const HWND control = GetDlgItem(window, static_cast<int>(std::wcstol(id, nullptr, 0)));
+  RECT rect;
+  if (!control || !GetWindowRect(control, &rect)) {
+    std::fputs("vn24g_windowprobe: no control with that id\n", stderr);
+    return 1;
+  }
   std::printf("%ld %ld %ld %ld\n", rect.left, rect.top, rect.right, rect.bottom);
   return 0;
 }
@@ -315,6 +340,8 @@ int wmain(int argc, wchar_t** argv) {
   if (command == L"state" && argc == 3) return State(argv[2]);
   if (command == L"show" && argc == 3) return Show(argv[2]);
   if (command == L"rect" && argc == 3) return Rect(argv[2]);
+  if (command == L"client" && argc == 3) return Client(argv[2]);
+  if (command == L"control" && argc == 4) return Control(argv[2], argv[3]);
   if (command == L"front" && argc == 3) return Front(argv[2]);
   if (command == L"focus" && argc == 2) return Focus();
   if (command == L"list" && argc == 2) return List();

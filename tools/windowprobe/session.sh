@@ -1,6 +1,6 @@
 # The Wine session of the tray program's end-to-end scripts, sourced by them
-# after they set `build` (the build folder) and `name` (a short name for
-# their files):
+# after they set `build` (the build folder), `repo` (the source tree) and
+# `name` (a short name for their files):
 #   - a virtual screen (Xvfb) of its own, killed at the end;
 #   - a Wine prefix of its own, shared by these scripts one at a time (a
 #     lock), whose desktop is a 1024x720 virtual desktop with a task bar and
@@ -40,9 +40,8 @@ xvfb_pid=
 shot_number=0
 
 export WINEPREFIX="$prefix"
-export WINEARCH=win32
-export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="
+VN24G_CMAKE_DIR="$repo/cmake"
+. "$VN24G_CMAKE_DIR/wine-env.sh"
 
 # No process of the session keeps the session's lock (descriptor 8) open:
 # a left-over process must not block the next script.
@@ -125,7 +124,7 @@ session_start() {
   wineserver -k >/dev/null 2>&1 8>&- || true
   wineserver -w >/dev/null 2>&1 8>&- || true
   if [ ! -f "$prefix/.vn24g-desktop" ]; then
-    wineboot --init >/dev/null 2>&1 8>&- || true
+    wine_prepare_prefix 8>&-
     # One virtual desktop named Default: every program of the prefix opens
     # its windows there, with the task bar and its tray at the bottom.
     w reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1 ||
@@ -252,6 +251,14 @@ click_in() {
   rect=$(probe rect "$1") || fail "no window \"$1\" to click"
   set -- $rect "$2" "$3"
   click_at $(($1 + $5)) $(($2 + $6))
+}
+
+# click_control TITLE ID: a left click in the middle of a dialog's control,
+# found by its id wherever the dialog's font puts it.
+click_control() {
+  rect=$(probe control "$1" "$2") || fail "no control $2 in \"$1\" to click"
+  set -- $rect
+  click_at $((($1 + $3) / 2)) $((($2 + $4) / 2))
 }
 
 # The visible popup menus, one "LEFT TOP RIGHT BOTTOM" line each.
