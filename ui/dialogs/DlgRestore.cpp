@@ -2,6 +2,7 @@
 
 #include "text/LabelTable.h"
 #include "ui/resources/ResourceIds.h"
+#include "ui/window/ButtonClick.h"
 
 namespace ui {
 namespace {
@@ -31,7 +32,7 @@ bool CDlgRestore::OnInitDialog() {
 }
 
 bool CDlgRestore::OnCommand(WORD id, WORD code, HWND control) {
-  if (!control) return false;
+  if (!control || !IsButtonClick(code)) return false;
   if (control == ok_.Handle()) {
     EndDialog(IDOK);
   } else if (control == cancel_.Handle() || control == close_.Handle()) {

@@ -8,6 +8,7 @@
 #include "ui/dialogs/DlgRestore.h"
 #include "ui/menus/XPMenu.h"
 #include "ui/resources/ResourceIds.h"
+#include "ui/window/ButtonClick.h"
 
 namespace ui {
 namespace {
@@ -104,7 +105,7 @@ LRESULT CVarnok24G_ConfigDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lPa
 bool CVarnok24G_ConfigDlg::OnMainCommand(WPARAM wParam, LPARAM lParam) {
   if (lParam != 0) {
     app::CommandButton command;
-    if (HIWORD(wParam) == BN_CLICKED && look_.CommandOf(reinterpret_cast<HWND>(lParam), command)) {
+    if (IsButtonClick(HIWORD(wParam)) && look_.CommandOf(reinterpret_cast<HWND>(lParam), command)) {
       controller_.OnCommandButton(command);
       return true;
     }

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "ui/window/ButtonClick.h"
+
 namespace ui {
 
 HINSTANCE ResourceModule() { return GetModuleHandleW(nullptr); }
@@ -92,7 +94,7 @@ LRESULT Dialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       return OnInitDialog() ? TRUE : FALSE;
     case WM_COMMAND:
       if (OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam))) return 0;
-      if (HIWORD(wParam) == BN_CLICKED || lParam == 0) {
+      if (IsButtonClick(HIWORD(wParam)) || lParam == 0) {
         if (LOWORD(wParam) == IDOK) {
           OnOK();
           return 0;
