@@ -2,6 +2,7 @@
 
 #include "app/PrivateMessages.h"
 #include "ui/resources/ResourceIds.h"
+#include "ui/window/ButtonClick.h"
 
 namespace ui {
 
@@ -61,7 +62,7 @@ bool CBmpMenuEx::OnInitDialog() {
 }
 
 bool CBmpMenuEx::OnCommand(WORD, WORD code, HWND control) {
-  if (code != BN_CLICKED || !control) return false;
+  if (!IsButtonClick(code) || !control) return false;
   const auto& entries = SharedEntries();
   for (std::size_t i = 0; i < buttons_.size() && i < entries.size(); ++i) {
     if (buttons_[i]->Handle() == control) {

@@ -94,6 +94,21 @@ TEST_F(BmpMenuExTest, ClickTellsTheOwnerIndexAndModel) {
   EXPECT_EQ(owner_.picks[0].second, 0x9080);
 }
 
+TEST_F(BmpMenuExTest, QuickSecondClickIsASecondPick) {
+  ui::CBmpMenuEx menu(owner_.Handle(), owner_.Handle());
+  Fill(menu);
+  ASSERT_TRUE(menu.Open());
+  uitest::PumpPending();
+  RECT entry;
+  GetWindowRect(menu.EntryButton(1), &entry);
+  uitest::ClickTwiceQuickly(POINT{entry.left + 10, entry.top + 10});
+  ASSERT_EQ(owner_.picks.size(), 2u);
+  for (const auto& pick : owner_.picks) {
+    EXPECT_EQ(pick.first, 1u);
+    EXPECT_EQ(pick.second, 0x9070);
+  }
+}
+
 TEST_F(BmpMenuExTest, DestroyingEmptiesTheSharedList) {
   {
     ui::CBmpMenuEx menu(owner_.Handle(), owner_.Handle());
