@@ -171,7 +171,10 @@ void CVarnok24G_ConfigDlg::ApplyModelLook(uint8_t deviceType) {
   Redraw();
 }
 
-void CVarnok24G_ConfigDlg::ShowPage(app::MainPage) { Redraw(); }
+void CVarnok24G_ConfigDlg::ShowPage(app::MainPage page) {
+  look_.MarkOpenTab(page);
+  Redraw();
+}
 
 void CVarnok24G_ConfigDlg::ReleaseLook() { look_.Release(); }
 

@@ -70,7 +70,9 @@ void MainWindowLook::Build(HWND window, const std::u16string& exeFolder, uint8_t
   const std::pair<CBitmapBtn*, const char*> tabs[] = {{&mouseTab_, "tc_mouse"}, {&keyboardTab_, "tc_keyboard"}};
   for (const auto& [tab, caption] : tabs) {
     tab->Create(window, kFirstTabRect);
-    tab->SetImages(tabNormal, tabOver, tabDown, tabNormal, 0, 0, tabNormal.Width(), tabNormal.Height());
+    // The open page's tab is checked and shows the pressed picture: the
+    // orange text of the checked look reads on it, not on the light one.
+    tab->SetImages(tabNormal, tabOver, tabDown, tabDown, 0, 0, tabNormal.Width(), tabNormal.Height());
     tab->SetText(Label(caption));
     tab->SetTextColors(kSkinTextNormal, kSkinTextOver, kSkinTextPressed);
   }
@@ -101,6 +103,11 @@ void MainWindowLook::LayoutDeviceTabs(uint8_t deviceType) {
       Place(keyboardTab_, kFirstTabRect, false);
       break;
   }
+}
+
+void MainWindowLook::MarkOpenTab(app::MainPage page) {
+  mouseTab_.SetChecked(page == app::kMousePage);
+  keyboardTab_.SetChecked(page == app::kKeyboardPage);
 }
 
 void MainWindowLook::ReloadDevicePicture(const std::u16string& exeFolder) {
