@@ -316,6 +316,8 @@ WINDOW_STRINGS = {
 MOUSE_CODES = {1, 2, 3, 4, 5, 9, 10, 16, 17, 86, 87}
 KEY_CODES = {86, 87} | set(range(96, 118))
 PAGE = (621, 220)
+# How far a label keeps from the page's edges.
+LABEL_MARGIN = 2
 
 
 def load_resources():
@@ -550,6 +552,11 @@ class SampleModels(unittest.TestCase, States):
                 left, top, right, bottom = rect
                 self.assertTrue(0 <= left < right <= PAGE[0] and 0 <= top < bottom <= PAGE[1],
                                 f"{rect} leaves the page")
+            # a label on the page's edge would lose its frame to the window's
+            left, top, right, bottom = pos
+            self.assertTrue(LABEL_MARGIN <= left and right <= PAGE[0] - LABEL_MARGIN
+                            and LABEL_MARGIN <= top and bottom <= PAGE[1] - LABEL_MARGIN,
+                            f"label {pos} touches the page's edge")
             labels.append(pos)
             marks.append(mark)
         rects = labels + marks
