@@ -97,7 +97,7 @@ class ButtonSheet : public ui::Window {
       if (state != 5) {
         auto& tab = tabs_[state];
         tab.Create(Handle(), Cell(x, 0, tabNormal_.Width(), tabNormal_.Height()));
-        tab.SetImages(tabNormal_, tabOver_, tabDown_, tabNormal_, 0, 0, tabNormal_.Width(), tabNormal_.Height());
+        tab.SetImages(tabNormal_, tabOver_, tabDown_, tabDown_, 0, 0, tabNormal_.Width(), tabNormal_.Height());
         tab.SetText(Label("tc_mouse"));
         auto& gdi = plain_[state];
         gdi.Create(Handle(), Cell(x, 1, resetRect.right - resetRect.left, resetRect.bottom - resetRect.top));
