@@ -100,8 +100,8 @@ def main():
     screen = read_ppm(sys.argv[1])
     left, top, width, height = (int(v) for v in sys.argv[2:6])
     failed = False
-    for index, spec in enumerate(sys.argv[6:]):
-        path, rgb = spec.rsplit(":", 1)
+    for index, entry in enumerate(sys.argv[6:]):
+        path, rgb = entry.rsplit(":", 1)
         colour = tuple(int(v) for v in rgb.split(","))
         problems, summary = check_entry(screen, left, top, width, height, index, read_ppm(path),
                                         colour)
