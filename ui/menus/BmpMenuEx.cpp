@@ -52,7 +52,8 @@ bool CBmpMenuEx::OnInitDialog() {
     const int top = kEntryHeight * static_cast<int>(i);
     const RECT rect = {0, top, kEntryWidth, top + kEntryHeight};
     button->Create(Handle(), rect);
-    button->SetImages(images_[0], images_[1], images_[2], images_[0], 0, top, kEntryWidth, kEntryHeight);
+    // The fourth picture is the checked look of the current entry.
+    button->SetImages(images_[0], images_[1], images_[2], images_[3], 0, top, kEntryWidth, kEntryHeight);
     button->SetText(entries[i].label);
     buttons_.push_back(std::move(button));
   }
