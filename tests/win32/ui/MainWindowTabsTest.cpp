@@ -10,6 +10,7 @@
 #include <cmath>
 #include <string>
 #include <tuple>
+#include <vector>
 
 #include "UiTestSupport.h"
 #include "text/LabelTable.h"
@@ -57,27 +58,30 @@ class MainWindowTabs : public ::testing::Test {
   }
 
   void Build(uint8_t deviceType) {
-    look_.Build(host_.Handle(), ProgramFolder(), deviceType);
+    look_.Build(host_.Handle(), ProgramFolder(), deviceType, [this](app::CommandButton command) {
+      clicked_ = command;
+      ++clicks_;
+    });
     SetForegroundWindow(host_.Handle());
   }
 
-  // The tab that the window takes for `command`.
-  ui::SkinButton* Tab(app::CommandButton command) const {
-    struct Search {
-      const ui::MainWindowLook* look;
-      app::CommandButton wanted;
-      HWND found;
-    } search = {&look_, command, nullptr};
+  // The tab whose click means `command`: each child's click is told to the
+  // host as the system tells it, and the look's handler says what it means.
+  ui::SkinButton* Tab(app::CommandButton command) {
+    std::vector<HWND> children;
     EnumChildWindows(
         host_.Handle(),
         [](HWND child, LPARAM data) -> BOOL {
-          auto* s = reinterpret_cast<Search*>(data);
-          app::CommandButton meaning;
-          if (s->look->CommandOf(child, meaning) && meaning == s->wanted) s->found = child;
-          return s->found == nullptr;
+          reinterpret_cast<std::vector<HWND>*>(data)->push_back(child);
+          return TRUE;
         },
-        reinterpret_cast<LPARAM>(&search));
-    return static_cast<ui::SkinButton*>(ui::Window::FromHandle(search.found));
+        reinterpret_cast<LPARAM>(&children));
+    for (HWND child : children) {
+      const int before = clicks_;
+      host_.Send(WM_COMMAND, MAKEWPARAM(0, BN_CLICKED), reinterpret_cast<LPARAM>(child));
+      if (clicks_ != before && clicked_ == command) return static_cast<ui::SkinButton*>(ui::Window::FromHandle(child));
+    }
+    return nullptr;
   }
 
   // Where a child window lies in the host's client area.
@@ -90,6 +94,8 @@ class MainWindowTabs : public ::testing::Test {
 
   ui::Window host_;
   ui::MainWindowLook look_;
+  app::CommandButton clicked_ = app::CommandButton::Ok;
+  int clicks_ = 0;
 };
 
 TEST_F(MainWindowTabs, TheTabOfThePageOnViewIsChecked) {
