@@ -1,6 +1,7 @@
 #include "actions/FaceBookFunction.h"
 
 #include "app/ExeFolder.h"
+#include "codes/SocialSiteLibrary.h"
 #include "platform/Com.h"
 #include "platform/DynamicLibrary.h"
 #include "platform/Process.h"
@@ -20,7 +21,7 @@ void CFaceBookFunction::LoadQuickAccess() {
   // Without a folder the bare name would be looked for along the library
   // search path, where any file of that name could be picked up.
   if (folder.empty()) return;
-  library_ = Service<platform::DynamicLibrary>::Get().Load(folder + u"QuickAccess.dll");
+  library_ = Service<platform::DynamicLibrary>::Get().Load(folder + quickaccess::kLibraryFile);
 }
 
 void CFaceBookFunction::ReleaseQuickAccess() {
@@ -38,7 +39,7 @@ void CFaceBookFunction::CallQuickAccess(const char* exportName) {
   if (library_ == 0) return;
   const uintptr_t address = Service<platform::DynamicLibrary>::Get().Export(library_, exportName);
   if (address == 0) return;
-  reinterpret_cast<QuickAccessEntry>(address)(front);
+  reinterpret_cast<quickaccess::Export>(address)(front);
 }
 
 }  // namespace actions

@@ -2,8 +2,8 @@
 
 #include "app/ExeFolder.h"
 #include "app/HexSetting.h"
-#include "app/PrivateMessages.h"
 #include "app/SingleDevice.h"
+#include "codes/PrivateMessages.h"
 #include "config/DeviceCatalogue.h"
 #include "config/SettingsStore.h"
 #include "device/ReceiverDetection.h"
@@ -12,6 +12,7 @@
 #include "platform/NamedMutex.h"
 #include "platform/Process.h"
 #include "platform/UiToolkit.h"
+#include "platform/WindowInspection.h"
 #include "platform/WindowMessages.h"
 #include "text/LabelTable.h"
 
@@ -77,7 +78,7 @@ bool CVarnok24G_ConfigApp::ClaimSingleInstance(const std::u16string& mainWindowT
   auto& windows = platform::Service<platform::WindowMessages>::Get();
   const platform::WindowHandle first = windows.FindWindowByTitle(mainWindowTitle);
   if (first != 0) {
-    windows.Post(first, WM_TRAY_NOTIFY, 0, kTrayDoubleClick);
+    windows.Post(first, codes::WM_TRAY_NOTIFY, 0, platform::kMsgLeftButtonDoubleClick);
   } else if (mutex_ != 0) {
     mutexes.Close(mutex_);
     mutex_ = 0;

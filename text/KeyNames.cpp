@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "codes/KeyCodes.h"
 #include "config/FunctionCodes.h"
 #include "macro/MacroStore.h"
 #include "platform/KeyboardLayout.h"
@@ -65,9 +66,9 @@ struct FixedNames {
     name[0xA3] = "RCtrl";
     name[0xA4] = "LAlt";
     name[0xA5] = "RAlt";
-    name[config::kComboLeftButton] = "LButton";
-    name[config::kComboRightButton] = "RButton";
-    name[config::kComboMiddleButton] = "MButton";
+    name[codes::kLeftButtonCode] = "LButton";
+    name[codes::kRightButtonCode] = "RButton";
+    name[codes::kMiddleButtonCode] = "MButton";
     name[0xFF] = "";
   }
 };
@@ -98,10 +99,10 @@ std::u16string KeyName(uint8_t code) {
 
 std::u16string CombinationText(uint8_t modifiers, uint8_t key1, uint8_t key2) {
   std::u16string text;
-  if (modifiers & 0x01) AppendPart(text, u"Ctrl");
-  if (modifiers & 0x04) AppendPart(text, u"Alt");
-  if (modifiers & 0x02) AppendPart(text, u"Shift");
-  if (modifiers & 0x08) AppendPart(text, u"Win");
+  if (modifiers & codes::kComboCtrl) AppendPart(text, u"Ctrl");
+  if (modifiers & codes::kComboAlt) AppendPart(text, u"Alt");
+  if (modifiers & codes::kComboShift) AppendPart(text, u"Shift");
+  if (modifiers & codes::kComboWin) AppendPart(text, u"Win");
   if (key1 != 0) AppendPart(text, KeyName(key1));
   if (key2 != 0) AppendPart(text, KeyName(key2));
   return text;

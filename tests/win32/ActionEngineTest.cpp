@@ -17,6 +17,7 @@
 
 #include "actions/ActionExecutor.h"
 #include "actions/EventDispatch.h"
+#include "codes/SocialSiteLibrary.h"
 #include "config/FunctionCodes.h"
 #include "fakes/ConfigFixtures.h"
 #include "fakes/FakeProcess.h"
@@ -470,7 +471,7 @@ TEST(ActionEngineWin32Test, TheSocialSiteLibraryZoomsTheWindowInFrontUntilItIsRe
   ASSERT_TRUE(site.IsLoaded()) << "QuickAccess.dll not found beside the program";
   const HMODULE library = GetModuleHandleW(L"QuickAccess.dll");
   ASSERT_NE(library, nullptr);
-  for (const char* name : actions::kQuickAccessExports)
+  for (const char* name : quickaccess::kExports)
     EXPECT_NE(GetProcAddress(library, name), nullptr) << name;
 
   config::ButtonAssignment record{};

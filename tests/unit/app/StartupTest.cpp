@@ -5,9 +5,9 @@
 
 #include "app/ExeFolder.h"
 #include "app/HexSetting.h"
-#include "app/PrivateMessages.h"
 #include "app/SingleDevice.h"
 #include "app/Varnok24GConfigApp.h"
+#include "codes/PrivateMessages.h"
 #include "config/DeviceCatalogue.h"
 #include "fakes/FakeHidBus.h"
 #include "fakes/FakeProcess.h"
@@ -20,6 +20,7 @@
 namespace app {
 namespace {
 
+using codes::WM_TRAY_NOTIFY;
 using platform::ScopedService;
 
 // Records which start-up windows were shown and answers the device choice.
