@@ -3,10 +3,10 @@
 #include "actions/CombinationKeys.h"
 #include "actions/InputPrimitives.h"
 #include "actions/KeyStroke.h"
+#include "actions/MacroPlayback.h"
 #include "actions/ScrollTargetFinder.h"
 #include "codes/SocialSiteLibrary.h"
 #include "config/FunctionCodes.h"
-#include "macro/MacroPlayback.h"
 #include "platform/Shell.h"
 #include "platform/SyntheticInput.h"
 #include "platform/WindowInspection.h"
@@ -66,7 +66,7 @@ void ExecuteAssignment(const ButtonAssignment& record, CFaceBookFunction& social
     case FN_SCROLL_RIGHT: HorizontalScroll(-kSideScrollSteps); break;
     case FN_DOUBLE_CLICK: function.DoubleClick(); break;
     case FN_COMBINATION: PlayCombination(&record.comboModifiers); break;
-    case FN_MACRO: macro::PlayMacro(record.macroIndex); break;
+    case FN_MACRO: PlayMacro(record.macroIndex); break;
     case FN_LAUNCH_PROGRAM: {
       // An empty path names no program; handing it to the shell would open
       // whatever the shell makes of nothing.

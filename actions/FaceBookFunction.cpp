@@ -1,6 +1,5 @@
 #include "actions/FaceBookFunction.h"
 
-#include "app/ExeFolder.h"
 #include "codes/SocialSiteLibrary.h"
 #include "platform/Com.h"
 #include "platform/DynamicLibrary.h"
@@ -17,7 +16,7 @@ void CFaceBookFunction::LoadQuickAccess() {
   if (acquired_) return;
   acquired_ = true;
   comOwed_ = Service<platform::Com>::Get().Initialize();
-  const std::u16string folder = app::ExeFolderOf(Service<platform::Process>::Get().ExecutablePath());
+  const std::u16string folder = platform::ExeFolderOf(Service<platform::Process>::Get().ExecutablePath());
   // Without a folder the bare name would be looked for along the library
   // search path, where any file of that name could be picked up.
   if (folder.empty()) return;

@@ -1,6 +1,5 @@
 #include "app/Varnok24GConfigApp.h"
 
-#include "app/ExeFolder.h"
 #include "app/HexSetting.h"
 #include "app/SingleDevice.h"
 #include "codes/PrivateMessages.h"
@@ -34,7 +33,7 @@ bool CVarnok24G_ConfigApp::InitInstance() {
   // Pictures are decoded by the toolkit's image library, so it has to run
   // before the first window.
   imageLibraryToken_ = platform::Service<platform::UiToolkit>::Get().Start();
-  exeFolder_ = ExeFolderOf(platform::Service<platform::Process>::Get().ExecutablePath());
+  exeFolder_ = platform::ExeFolderOf(platform::Service<platform::Process>::Get().ExecutablePath());
   // Every text shown from here on, the main window's title included, comes
   // from the language file.
   LoadLanguage(exeFolder_ + u"language.xml");

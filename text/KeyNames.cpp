@@ -3,11 +3,8 @@
 #include <array>
 
 #include "codes/KeyCodes.h"
-#include "config/FunctionCodes.h"
-#include "macro/MacroStore.h"
 #include "platform/KeyboardLayout.h"
 #include "platform/WideText.h"
-#include "text/LabelTable.h"
 
 namespace text {
 namespace {
@@ -79,11 +76,6 @@ void AppendPart(std::u16string& text, const std::u16string& part) {
   text += part;
 }
 
-std::u16string FileNameOf(const std::u16string& path) {
-  const std::size_t slash = path.rfind(u'\\');
-  return slash == std::u16string::npos ? path : path.substr(slash + 1);
-}
-
 }  // namespace
 
 std::u16string KeyName(uint8_t code) {
@@ -106,25 +98,6 @@ std::u16string CombinationText(uint8_t modifiers, uint8_t key1, uint8_t key2) {
   if (key1 != 0) AppendPart(text, KeyName(key1));
   if (key2 != 0) AppendPart(text, KeyName(key2));
   return text;
-}
-
-std::u16string FunctionLabel(const config::ButtonAssignment* record) {
-  if (!record) return std::u16string();
-  switch (record->functionCode) {
-    case config::FN_COMBINATION:
-      return CombinationText(record->comboModifiers, record->comboKey1, record->comboKey2);
-    case config::FN_MACRO: {
-      // The index is a byte but the store has 100 slots.
-      const macro::tagMACROINFO* slot = macro::MacroSlot(macro::TheMacroStore, record->macroIndex);
-      return slot ? macro::MacroName(*slot) : std::u16string();
-    }
-    case config::FN_LAUNCH_PROGRAM:
-      return FileNameOf(config::ProgramPath(*record));
-    default:
-      break;
-  }
-  const char* key = config::FixedLabelKey(record->functionCode);
-  return key ? Label(key) : std::u16string();
 }
 
 }  // namespace text

@@ -9,8 +9,8 @@
 #include "actions/FaceBookFunction.h"
 #include "codes/SocialSiteLibrary.h"
 #include "config/FunctionCodes.h"
+#include "config/MacroStore.h"
 #include "fakes/FakeDesktop.h"
-#include "macro/MacroStore.h"
 #include "platform/WindowInspection.h"
 #include "text/LabelTable.h"
 
