@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "actions/MacroPlayback.h"
+#include "config/MacroStore.h"
 #include "fakes/FakeDesktop.h"
-#include "macro/MacroPlayback.h"
-#include "macro/MacroStore.h"
 #include "text/LabelTable.h"
 
 namespace {
@@ -56,7 +56,7 @@ class MacroPlaybackTest : public ::testing::Test {
 
   Lines Play(std::size_t index) {
     desktop.Clear();
-    macro::PlayMacro(*store, index, kMainTitle);
+    actions::PlayMacro(*store, index, kMainTitle);
     return desktop.log;
   }
 
@@ -174,9 +174,9 @@ TEST_F(MacroPlaybackTest, AnyWindowTitledLikeTheMainWindowStopsIt) {
   // An empty title text matches an untitled window.
   desktop.At(editor).title.clear();
   desktop.Clear();
-  macro::PlayMacro(*store, 0, u"");
+  actions::PlayMacro(*store, 0, u"");
   EXPECT_TRUE(desktop.log.empty());
-  macro::PlayMacro(*store, 0, kMainTitle);
+  actions::PlayMacro(*store, 0, kMainTitle);
   EXPECT_EQ(desktop.log.size(), 4u);
 }
 
@@ -192,10 +192,10 @@ TEST_F(MacroPlaybackTest, PlaysFromTheProcessWideStoreIntoAnyWindowButTheMainWin
   macro::TheMacroStore.macros[0].eventCount = 1;
   macro::TheMacroStore.macros[0].events[0] = {0x41, 0, {}, 0};
   LabelTable::Instance().Set(LabelTable::IndexOf("tc_mouse_title"), u"notes.txt");
-  macro::PlayMacro(uint8_t{0});
+  actions::PlayMacro(uint8_t{0});
   EXPECT_TRUE(desktop.log.empty());
   LabelTable::Instance().Set(LabelTable::IndexOf("tc_mouse_title"), kMainTitle);
-  macro::PlayMacro(uint8_t{0});
+  actions::PlayMacro(uint8_t{0});
   EXPECT_EQ(desktop.log, Key(0x41, false, 0x1E));
   LabelTable::Instance().Clear();
   std::memset(&macro::TheMacroStore, 0, sizeof(macro::TheMacroStore));
