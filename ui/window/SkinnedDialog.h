@@ -26,6 +26,9 @@ class SkinnedDialog : public Dialog {
   // Creates `button` at `rect` (left, top, right, bottom) showing the pieces
   // of the pictures there (the normal one also when disabled).
   bool AddButton(CBitmapBtn& button, const RECT& rect, const std::u16string& caption);
+  // The same for a button that stays on when checked: its checked look is
+  // the piece of the pressed picture.
+  bool AddSwitch(CBitmapBtn& button, const RECT& rect, const std::u16string& caption);
   const Picture& NormalPicture() const { return pictures_[0]; }
 
   // What the dialog writes over its background.
