@@ -111,7 +111,7 @@ open_editor 0
 click_event_row 1
 shot pause-row-selected
 click_delay_box
-xdotool key ctrl+a
+xdotool key End BackSpace BackSpace BackSpace BackSpace
 type_keys 250
 click_event_row 3
 click_modify
