@@ -61,4 +61,25 @@ fi
 flock -u 9
 exec 9>&-
 
-exec wine "$exe" "$@"
+if [ -t 1 ]; then
+  exec wine "$exe" "$@"
+fi
+# Wine's background processes (its server, services and desktop) outlive the
+# program that started them and keep that program's output open, and CTest
+# waits for a test's output to close: a test would last as long as the whole
+# Wine session. Off a terminal the program writes into files instead, handed
+# on once it ends.
+out=$(mktemp)
+err=$(mktemp)
+# (A program started in the background would read nothing on its input.)
+exec 3<&0
+wine "$exe" "$@" <&3 >"$out" 2>"$err" 3<&- &
+pid=$!
+exec 3<&-
+trap 'kill "$pid" 2>/dev/null' INT TERM HUP
+status=0
+wait "$pid" || status=$?
+cat "$out"
+cat "$err" >&2
+rm -f "$out" "$err"
+exit "$status"

@@ -33,6 +33,10 @@ export DISPLAY=":$number"
 demo_pid=
 cleanup() {
   [ -n "$demo_pid" ] && kill "$demo_pid" 2>/dev/null || true
+  # Wine's processes go before their display does: a desktop process left
+  # on a display that is gone would stall the next program of the prefix.
+  WINEPREFIX="$build/wineprefix" wineserver -k >/dev/null 2>&1 || true
+  WINEPREFIX="$build/wineprefix" wineserver -w >/dev/null 2>&1 || true
   kill "$xvfb" 2>/dev/null || true
 }
 trap cleanup EXIT

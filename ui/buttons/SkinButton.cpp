@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "platform/win32/WideString.h"
+#include "ui/window/Controls.h"
 
 namespace ui {
 
@@ -74,6 +75,12 @@ void SkinButton::SetTooltip(const char16_t* text) {
   SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
   SendMessageW(tooltip_, TTM_ACTIVATE, TRUE, 0);
   TooltipActivated();
+}
+
+bool SkinButton::OnNotification(WORD code) {
+  if (!IsClick(code) || !onClick) return false;
+  onClick();
+  return true;
 }
 
 bool SkinButton::PreTranslateMessage(MSG& msg) {

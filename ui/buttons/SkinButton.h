@@ -10,6 +10,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "ui/window/Window.h"
@@ -43,6 +44,10 @@ constexpr COLORREF kSkinTextPressed = RGB(235, 141, 36);
 class SkinButton : public Window {
  public:
   ~SkinButton() override;
+
+  // What a click (or a quick second click) on the button does; set where
+  // the button is made.
+  std::function<void()> onClick;
 
   // A visible owner-drawn push button with an empty caption and control id 0.
   bool Create(HWND parent, const RECT& rect);
@@ -78,6 +83,7 @@ class SkinButton : public Window {
 
   void PreSubclass() override;
   bool PreTranslateMessage(MSG& msg) override;
+  bool OnNotification(WORD code) override;
   LRESULT OnMouseMove(WPARAM keys, POINT at) override;
   LRESULT OnCaptureChanged(HWND gaining) override;
   LRESULT OnKillFocus(HWND gaining) override;

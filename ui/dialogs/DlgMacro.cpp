@@ -50,27 +50,6 @@ constexpr Caption kCaptions[] = {{"tc_macro_editor", 8, 5, 206, 16},
 
 }  // namespace
 
-// --- number boxes
-
-bool MacroNumberBox::Create(HWND parent, const RECT& rect, int id, const std::u16string& text, int limit) {
-  if (!CreateControl(L"EDIT", text, WS_CHILD | WS_VISIBLE | ES_NUMBER | ES_AUTOHSCROLL, rect, parent, id)) return false;
-  if (limit > 0) Send(EM_LIMITTEXT, static_cast<WPARAM>(limit));
-  Send(WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
-  return true;
-}
-
-std::u16string MacroNumberBox::Text() const {
-  wchar_t text[32] = {};
-  const int length = GetWindowTextW(Handle(), text, 32);
-  return platform::win32::FromWide(text, static_cast<std::size_t>(length > 0 ? length : 0));
-}
-
-void MacroNumberBox::SetTextQuietly(const std::u16string& text) {
-  quiet_ = true;
-  SetWindowTextW(Handle(), platform::win32::Wide(text));
-  quiet_ = false;
-}
-
 // --- the window
 
 CDlgMacro::CDlgMacro(HWND owner, const std::u16string& programFolder, int32_t macroIndex)
@@ -83,35 +62,61 @@ bool CDlgMacro::OnInitDialog() {
   SetWindowTextW(Handle(), L"CDlgMacro");
   LoadSkin();
   boxBrush_ = Brush(CreateSolidBrush(kBlack));
-  CreateControls();
+  CreateButtons();
+  CreateBoxes();
+  CreateLists();
   hook_.Load(programFolder_ + kbgetkey::kLibraryFileName, platform::win32::ToHandle(Handle()));
   editor_.Open(macroIndex_);
   return true;
 }
 
-void CDlgMacro::CreateControls() {
-  AddButton(ok_, kOkRect, Label("tc_ok"));
-  AddButton(cancel_, kCancelRect, Label("tc_cancel"));
-  AddButton(close_, kCloseRect, u"");
-  AddButton(new_, kNewRect, Label("tc_macro_new"));
-  AddButton(delete_, kDeleteRect, Label("tc_macro_del"));
-  AddSwitch(record_, kRecordRect, Label("tc_macro_start"));
-  AddSwitch(loopSwitch_, kLoopSwitchRect, u"");
-  AddButton(loopCaption_, kLoopCaptionRect, Label("tc_macro_loop"));
-  AddSwitch(delaySwitch_, kDelaySwitchRect, u"");
-  AddButton(delayCaption_, kDelayCaptionRect, Label("tc_macro_delay"));
+void CDlgMacro::CreateButtons() {
+  AddButton(ok_, kOkRect, Label("tc_ok"), [this] {
+    editor_.Ok();
+    Close(IDOK);
+  });
+  AddButton(cancel_, kCancelRect, Label("tc_cancel"), [this] { Close(IDCANCEL); });
+  AddButton(close_, kCloseRect, u"", [this] { Close(IDCANCEL); });
+  AddButton(new_, kNewRect, Label("tc_macro_new"), [this] { editor_.NewMacro(); });
+  AddButton(delete_, kDeleteRect, Label("tc_macro_del"), [this] { editor_.DeleteMacro(); });
+  AddSwitch(record_, kRecordRect, Label("tc_macro_start"), [this] { editor_.Record(); });
+  AddSwitch(loopSwitch_, kLoopSwitchRect, u"", [this] { editor_.ToggleLoop(); });
+  AddButton(loopCaption_, kLoopCaptionRect, Label("tc_macro_loop"), nullptr);
+  AddSwitch(delaySwitch_, kDelaySwitchRect, u"", [this] { editor_.ToggleDelay(); });
+  AddButton(delayCaption_, kDelayCaptionRect, Label("tc_macro_delay"), nullptr);
   loopCaption_.SetLeftAligned(true);
   delayCaption_.SetLeftAligned(true);
-  AddButton(modify_, kModifyRect, Label("tc_macro_modify"));
+  AddButton(modify_, kModifyRect, Label("tc_macro_modify"),
+            [this] { editor_.ModifyPause(eventList_.Selection(), delay_.Text()); });
+  // The mouse buttons record presses and releases, reported as
+  // WM_SKINBTN_PRESS, not clicks.
   for (std::size_t i = 0; i < mouse_.size(); ++i) {
-    AddButton(mouse_[i], kMouseRects[i], u"");
+    AddButton(mouse_[i], kMouseRects[i], u"", nullptr);
     mouse_[i].SetReportPresses(true);
   }
+}
 
-  loopCount_.Create(Handle(), kLoopCountRect, kLoopCountId, u"1", 2);
-  delay_.Create(Handle(), kDelayRect, kDelayId, macro::kDefaultPauseText, 0);
-  EnableWindow(loopCount_.Handle(), FALSE);
+void CDlgMacro::CreateBoxes() {
+  for (EditBox* box : {&loopCount_, &delay_}) {
+    box->onFocus = [this] { editor_.NumberBoxFocus(true); };
+    box->onBlur = [this] { editor_.NumberBoxFocus(false); };
+  }
+  loopCount_.onChange = [this] {
+    if (!settingCount_) editor_.LoopCountTyped(loopCount_.Text());
+  };
+  loopCount_.Create(Handle(), kLoopCountRect, kLoopCountId, ES_NUMBER, 0);
+  loopCount_.SetLimit(2);
+  delay_.Create(Handle(), kDelayRect, kDelayId, ES_NUMBER, 0);
+  for (EditBox* box : {&loopCount_, &delay_})
+    box->Send(WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+  settingCount_ = true;
+  loopCount_.SetText(u"1");
+  settingCount_ = false;
+  loopCount_.Enable(false);
+  delay_.SetText(macro::kDefaultPauseText);
+}
 
+void CDlgMacro::CreateLists() {
   const std::u16string skins = programFolder_ + u"skins\\";
   for (CListBoxEx* list : {&macroList_, &eventList_}) {
     list->SetRowHeight(kListRowHeight);
@@ -119,44 +124,10 @@ void CDlgMacro::CreateControls() {
   }
   macroList_.SetEditable(true);
   macroList_.SetEditLimit(macro::kMacroNameEditLimit);
+  macroList_.onSelectionChange = [this] { editor_.SelectMacro(macroList_.Selection()); };
+  macroList_.onRowEdited = [this](int row) { editor_.RenameMacro(row, row >= 0 ? macroList_.RowText(row) : u""); };
   macroList_.Create(Handle(), kMacroListRect, kMacroListId, skins);
   eventList_.Create(Handle(), kEventListRect, kEventListId, skins);
-}
-
-bool CDlgMacro::OnCommand(WORD id, WORD code, HWND control) {
-  if (!control) return false;
-  if (control == loopCount_.Handle() || control == delay_.Handle()) {
-    if (code == EN_SETFOCUS || code == EN_KILLFOCUS) editor_.NumberBoxFocus(code == EN_SETFOCUS);
-    if (code == EN_CHANGE && control == loopCount_.Handle() && !loopCount_.Quiet())
-      editor_.LoopCountTyped(loopCount_.Text());
-    return true;
-  }
-  if (code != BN_CLICKED) return false;
-  return OnButton(control);
-}
-
-bool CDlgMacro::OnButton(HWND button) {
-  if (button == ok_.Handle()) {
-    editor_.Ok();
-    Close(IDOK);
-  } else if (button == cancel_.Handle() || button == close_.Handle()) {
-    Close(IDCANCEL);
-  } else if (button == new_.Handle()) {
-    editor_.NewMacro();
-  } else if (button == delete_.Handle()) {
-    editor_.DeleteMacro();
-  } else if (button == record_.Handle()) {
-    editor_.Record();
-  } else if (button == loopSwitch_.Handle()) {
-    editor_.ToggleLoop();
-  } else if (button == delaySwitch_.Handle()) {
-    editor_.ToggleDelay();
-  } else if (button == modify_.Handle()) {
-    editor_.ModifyPause(eventList_.SelectedRow(), delay_.Text());
-  } else {
-    return false;
-  }
-  return true;
 }
 
 void CDlgMacro::Close(INT_PTR result) {
@@ -173,15 +144,6 @@ LRESULT CDlgMacro::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       for (std::size_t i = 0; i < mouse_.size(); ++i) {
         if (reinterpret_cast<HWND>(lParam) == mouse_[i].Handle())
           editor_.OnMouseButton(kMouseCodes[i], wParam == WM_LBUTTONUP);
-      }
-      return 0;
-    case app::WM_LISTBOXEX_SELCHANGE:
-      if (wParam == kMacroListId) editor_.SelectMacro(macroList_.SelectedRow());
-      return 0;
-    case app::WM_LISTBOXEX_EDITDONE:
-      if (wParam == kMacroListId) {
-        const int row = static_cast<int>(lParam);
-        editor_.RenameMacro(row, row >= 0 ? macroList_.RowText(row) : u"");
       }
       return 0;
     case WM_CTLCOLOREDIT:
@@ -232,33 +194,35 @@ void CDlgMacro::PaintOver(HDC dc) {
 void CDlgMacro::SetMacroRows(const std::vector<std::u16string>& names) {
   macroList_.Reset();
   for (const std::u16string& name : names) macroList_.AddRow(name, macro::RowKind::Text);
-  macroList_.SelectRow(-1);
+  macroList_.Select(-1);
 }
 
 void CDlgMacro::AddMacroRow(const std::u16string& name) { macroList_.AddRow(name, macro::RowKind::Text); }
 
 void CDlgMacro::SetMacroRowText(std::size_t row, const std::u16string& name) {
   const int at = static_cast<int>(row);
-  const bool selected = macroList_.SelectedRow() == at;
+  const bool selected = macroList_.Selection() == at;
   macroList_.DeleteRow(at);
   macroList_.InsertRow(at, name, macro::RowKind::Text);
-  if (selected) macroList_.SelectRow(at);
+  if (selected) macroList_.Select(at);
 }
 
 void CDlgMacro::RemoveMacroRow(std::size_t row) { macroList_.DeleteRow(static_cast<int>(row)); }
 
-void CDlgMacro::SelectMacroRow(int32_t row) { macroList_.SelectRow(row); }
+void CDlgMacro::SelectMacroRow(int32_t row) { macroList_.Select(row); }
 
 void CDlgMacro::ClearEventRows() { eventList_.Reset(); }
 
 void CDlgMacro::AddEventRow(const std::u16string& text, macro::RowKind kind) { eventList_.AddRow(text, kind); }
 
-void CDlgMacro::SelectEventRow(int32_t row) { eventList_.SelectRow(row); }
+void CDlgMacro::SelectEventRow(int32_t row) { eventList_.Select(row); }
 
 void CDlgMacro::ShowLoop(bool on, const std::u16string& countText, bool countEnabled) {
   loopSwitch_.SetChecked(on);
-  loopCount_.SetTextQuietly(countText);
-  EnableWindow(loopCount_.Handle(), countEnabled ? TRUE : FALSE);
+  settingCount_ = true;
+  loopCount_.SetText(countText);
+  settingCount_ = false;
+  loopCount_.Enable(countEnabled);
 }
 
 void CDlgMacro::ShowDelaySwitch(bool on) { delaySwitch_.SetChecked(on); }

@@ -19,24 +19,10 @@
 #include "ui/PublicData.h"
 #include "ui/buttons/BitmapBtn.h"
 #include "ui/lists/ListBoxEx.h"
+#include "ui/window/Controls.h"
 #include "ui/window/SkinnedDialog.h"
-#include "ui/window/Window.h"
 
 namespace ui {
-
-// A number box of the editor: digits only, with its own colours while
-// enabled.
-class MacroNumberBox : public Window {
- public:
-  bool Create(HWND parent, const RECT& rect, int id, const std::u16string& text, int limit);
-  std::u16string Text() const;
-  // Sets the text without reporting it as typed.
-  void SetTextQuietly(const std::u16string& text);
-  bool Quiet() const { return quiet_; }
-
- private:
-  bool quiet_ = false;
-};
 
 class CDlgMacro : public SkinnedDialog, public CPublicData, private macro::MacroEditorView {
  public:
@@ -71,7 +57,6 @@ class CDlgMacro : public SkinnedDialog, public CPublicData, private macro::Macro
   bool OnInitDialog() override;
   void OnOK() override {}
   void OnCancel() override {}
-  bool OnCommand(WORD id, WORD code, HWND control) override;
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
   bool PreTranslateMessage(MSG& msg) override;
   LRESULT OnClose() override;
@@ -79,9 +64,10 @@ class CDlgMacro : public SkinnedDialog, public CPublicData, private macro::Macro
   void PaintOver(HDC dc) override;
 
  private:
-  void CreateControls();
+  void CreateButtons();
+  void CreateBoxes();
+  void CreateLists();
   void Close(INT_PTR result);
-  bool OnButton(HWND button);
   LRESULT OnBoxColor(HDC dc, HWND box);
 
   // MacroEditorView
@@ -107,9 +93,11 @@ class CDlgMacro : public SkinnedDialog, public CPublicData, private macro::Macro
   CBitmapBtn ok_, cancel_, close_, new_, delete_, record_;
   CBitmapBtn loopSwitch_, loopCaption_, delaySwitch_, delayCaption_, modify_;
   std::array<CBitmapBtn, 3> mouse_;  // left, middle, right
-  MacroNumberBox loopCount_, delay_;
+  EditBox loopCount_, delay_;
   CListBoxEx macroList_, eventList_;
   Brush boxBrush_;
+  // Set while the editor puts a text into the count box, which is no typing.
+  bool settingCount_ = false;
 };
 
 }  // namespace ui

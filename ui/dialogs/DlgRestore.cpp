@@ -24,21 +24,9 @@ CDlgRestore::CDlgRestore(HWND owner) : SkinnedDialog(IDD_MESSAGE, owner, kSkinNo
 
 bool CDlgRestore::OnInitDialog() {
   LoadSkin();
-  AddButton(ok_, kOkRect, Label("tc_ok"));
-  AddButton(cancel_, kCancelRect, Label("tc_cancel"));
-  AddButton(close_, kCloseRect, u"");
-  return true;
-}
-
-bool CDlgRestore::OnCommand(WORD id, WORD code, HWND control) {
-  if (!control) return false;
-  if (control == ok_.Handle()) {
-    EndDialog(IDOK);
-  } else if (control == cancel_.Handle() || control == close_.Handle()) {
-    EndDialog(IDCANCEL);
-  } else {
-    return false;
-  }
+  AddButton(ok_, kOkRect, Label("tc_ok"), [this] { EndDialog(IDOK); });
+  AddButton(cancel_, kCancelRect, Label("tc_cancel"), [this] { EndDialog(IDCANCEL); });
+  AddButton(close_, kCloseRect, u"", [this] { EndDialog(IDCANCEL); });
   return true;
 }
 

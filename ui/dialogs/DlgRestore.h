@@ -33,7 +33,6 @@ class CDlgRestore : public SkinnedDialog, public CPublicData {
 
  protected:
   bool OnInitDialog() override;
-  bool OnCommand(WORD id, WORD code, HWND control) override;
   void OnOK() override {}
   bool PreTranslateMessage(MSG& msg) override;
   void PaintOver(HDC dc) override;

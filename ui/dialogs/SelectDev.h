@@ -7,6 +7,7 @@
 
 #include <cstdint>
 
+#include "ui/window/Controls.h"
 #include "ui/window/Dialog.h"
 
 namespace ui {
@@ -23,7 +24,6 @@ class CSelectDev : public Dialog {
 
  protected:
   bool OnInitDialog() override;
-  bool OnCommand(WORD id, WORD code, HWND control) override;
   // Enter: the same as the OK button; without it the dialog would end as
   // chosen with no model.
   void OnOK() override { Choose(); }
@@ -32,6 +32,9 @@ class CSelectDev : public Dialog {
  private:
   void Choose();
 
+  ComboBox models_;
+  PushButton ok_;
+  Control prompt_;
   int32_t chosenModel_ = 0;
 };
 

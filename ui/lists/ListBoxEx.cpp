@@ -39,7 +39,7 @@ bool ListRowEdit::PreTranslateMessage(MSG& msg) {
 
 LRESULT ListRowEdit::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_GETDLGCODE) return Default() | DLGC_WANTALLKEYS;
-  return Window::WindowProc(message, wParam, lParam);
+  return Control::WindowProc(message, wParam, lParam);
 }
 
 LRESULT ListRowEdit::OnKillFocus(HWND gaining) {
@@ -67,9 +67,8 @@ bool CListBoxEx::Create(HWND parent, const RECT& rect, int id, const std::u16str
   }
   if (!backgroundBrush_) backgroundBrush_ = Brush(CreateSolidBrush(background_));
   if (!disabledBrush_) disabledBrush_ = Brush(CreateSolidBrush(GetSysColor(COLOR_INACTIVEBORDER)));
-  const DWORD style =
-      WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOTIFY | LBS_OWNERDRAWVARIABLE | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT;
-  if (!CreateControl(L"LISTBOX", u"", style, rect, parent, id)) return false;
+  if (!ListBox::Create(parent, rect, id, WS_VSCROLL | LBS_OWNERDRAWVARIABLE | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT))
+    return false;
   Send(WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
   return true;
 }
@@ -90,10 +89,8 @@ HBRUSH CListBoxEx::BackgroundBrush() const {
 
 int CListBoxEx::AddRow(const std::u16string& text, RowKind kind) {
   EndEdit(false);
-  const int row = static_cast<int>(Send(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(platform::win32::Wide(text))));
-  if (row < 0) return row;
-  Send(LB_SETITEMDATA, static_cast<WPARAM>(row), static_cast<LPARAM>(kind));
-  SelectRow(row);
+  const int row = Add(text, static_cast<intptr_t>(kind));
+  if (row >= 0) Select(row);
   return row;
 }
 
@@ -103,25 +100,12 @@ void CListBoxEx::InsertRow(int row, const std::u16string& text, RowKind kind) {
   if (at >= 0) Send(LB_SETITEMDATA, static_cast<WPARAM>(at), static_cast<LPARAM>(kind));
 }
 
-void CListBoxEx::DeleteRow(int row) {
-  Send(LB_DELETESTRING, static_cast<WPARAM>(row));
-  notifiedSelection_ = SelectedRow();
-}
+void CListBoxEx::DeleteRow(int row) { Send(LB_DELETESTRING, static_cast<WPARAM>(row)); }
 
 void CListBoxEx::Reset() {
   EndEdit(false);
-  Send(LB_RESETCONTENT);
-  notifiedSelection_ = -1;
+  Clear();
 }
-
-void CListBoxEx::SelectRow(int row) {
-  Send(LB_SETCURSEL, static_cast<WPARAM>(row));
-  notifiedSelection_ = SelectedRow();
-}
-
-int CListBoxEx::SelectedRow() const { return static_cast<int>(Send(LB_GETCURSEL)); }
-
-int CListBoxEx::RowCount() const { return static_cast<int>(Send(LB_GETCOUNT)); }
 
 std::u16string CListBoxEx::RowText(int row) const {
   const LRESULT length = Send(LB_GETTEXTLEN, static_cast<WPARAM>(row));
@@ -132,15 +116,14 @@ std::u16string CListBoxEx::RowText(int row) const {
 }
 
 RowKind CListBoxEx::Kind(int row) const {
-  const LRESULT data = Send(LB_GETITEMDATA, static_cast<WPARAM>(row));
+  const intptr_t data = Data(row);
   return data == LB_ERR ? RowKind::Text : static_cast<RowKind>(data);
 }
 
 bool CListBoxEx::BeginEdit(int row) {
-  if (!Handle() || row < 0 || row >= RowCount()) return false;
+  if (!Handle() || row < 0 || row >= Count()) return false;
   EndEdit(true);
-  RECT rect = {};
-  if (Send(LB_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&rect)) == LB_ERR) return false;
+  const RECT rect = EntryRect(row);
   if (!edit_.CreateControl(L"EDIT", RowText(row), WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, rect, Handle(), 0))
     return false;
   editedRow_ = row;
@@ -167,30 +150,19 @@ void CListBoxEx::EndEdit(bool keep) {
   const RowKind kind = Kind(row);
   Send(LB_DELETESTRING, static_cast<WPARAM>(row));
   InsertRow(row, platform::win32::FromWide(text.c_str(), static_cast<std::size_t>(copied > 0 ? copied : 0)), kind);
-  SelectRow(row);
-  PostMessageW(Parent(), app::WM_LISTBOXEX_EDITDONE, static_cast<WPARAM>(GetDlgCtrlID(Handle())), row);
-}
-
-void CListBoxEx::NotifySelectionChange() {
-  const int selected = SelectedRow();
-  if (selected == notifiedSelection_) return;
-  notifiedSelection_ = selected;
-  PostMessageW(Parent(), app::WM_LISTBOXEX_SELCHANGE, static_cast<WPARAM>(GetDlgCtrlID(Handle())), 0);
+  Select(row);
+  // The edit may have ended because the focus is moving on; the owner hears
+  // of it once that has happened.
+  Post(app::WM_LISTBOXEX_EDITDONE, static_cast<WPARAM>(GetDlgCtrlID(Handle())), row);
 }
 
 LRESULT CListBoxEx::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONUP:
-    case WM_MOUSEMOVE:
-    case WM_KEYDOWN: {
-      const LRESULT result = Default();
-      NotifySelectionChange();
-      return result;
-    }
+    case app::WM_LISTBOXEX_EDITDONE:
+      if (onRowEdited) onRowEdited(static_cast<int>(lParam));
+      return 0;
     case WM_LBUTTONDBLCLK: {
       const LRESULT result = Default();
-      NotifySelectionChange();
       if (editable_) {
         const LRESULT hit = Send(LB_ITEMFROMPOINT, 0, lParam);
         if (HIWORD(hit) == 0) BeginEdit(LOWORD(hit));
@@ -208,7 +180,7 @@ LRESULT CListBoxEx::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       return result;
     }
     default:
-      return Window::WindowProc(message, wParam, lParam);
+      return ListBox::WindowProc(message, wParam, lParam);
   }
 }
 

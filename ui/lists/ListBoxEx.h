@@ -1,31 +1,31 @@
 #pragma once
 
 // The owner-drawn list of the macro editor: rows of text, each with a kind
-// kept as its item data that chooses its icon (key press, key release,
+// kept as its entry data that chooses its icon (key press, key release,
 // pause) or its indent, drawn in the owner's colours and font. An editable
 // list lets a double-clicked row be renamed in place: Enter or leaving the
-// edit keeps the text, Esc drops it, and the parent is told by a posted
-// WM_LISTBOXEX_EDITDONE. Selections made by the user are posted to the
-// parent as WM_LISTBOXEX_SELCHANGE.
+// edit keeps the text and, once the focus has settled, runs onRowEdited;
+// Esc drops it.
 
 #include <windows.h>
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "macro/MacroEventRows.h"
+#include "ui/window/Controls.h"
 #include "ui/window/GdiHandles.h"
 #include "ui/window/Picture.h"
-#include "ui/window/Window.h"
 
 namespace ui {
 
 class CListBoxEx;
 
 // The edit window laid over a row while it is renamed.
-class ListRowEdit : public Window {
+class ListRowEdit : public Control {
  public:
   explicit ListRowEdit(CListBoxEx& list) : list_(list) {}
 
@@ -38,16 +38,19 @@ class ListRowEdit : public Window {
   CListBoxEx& list_;
 };
 
-class CListBoxEx : public Window {
+class CListBoxEx : public ListBox {
  public:
   static constexpr int kDefaultRowHeight = 20;
   static constexpr int kIconSize = 16;
 
+  // A row's text was changed in place (the row's position).
+  std::function<void(int row)> onRowEdited;
+
   CListBoxEx();
   ~CListBoxEx() override;
 
-  // A child list box with control id `id`; icons are read from
-  // `skinFolder` (ending in a separator).
+  // A child list with control id `id`; icons are read from `skinFolder`
+  // (ending in a separator).
   bool Create(HWND parent, const RECT& rect, int id, const std::u16string& skinFolder);
 
   void SetRowHeight(int height) { rowHeight_ = height; }
@@ -55,26 +58,22 @@ class CListBoxEx : public Window {
   // Limits the in-place edit to this many characters; 0 is no limit.
   void SetEditLimit(std::size_t characters) { editLimit_ = characters; }
   void SetColors(COLORREF background, COLORREF text, COLORREF selectedText, COLORREF selectedBackground);
+  HBRUSH BackgroundBrush() const;
 
   // Appends a row and selects it; an open edit is closed without keeping it.
   int AddRow(const std::u16string& text, macro::RowKind kind);
   void InsertRow(int row, const std::u16string& text, macro::RowKind kind);
   void DeleteRow(int row);
+  // Empties the list; an open edit is closed without keeping it.
   void Reset();
-  void SelectRow(int row);
-  int SelectedRow() const;
-  int RowCount() const;
   std::u16string RowText(int row) const;
   macro::RowKind Kind(int row) const;
 
   // The in-place edit: opened over `row` holding its text, all selected.
   bool BeginEdit(int row);
-  // Keeps the edit's text in the row and tells the parent (Enter, focus
-  // lost), or drops it (Esc).
+  // Keeps the edit's text in the row (Enter, focus lost) or drops it (Esc).
   void EndEdit(bool keep);
   HWND EditWindow() const { return edit_.Handle(); }
-  int EditedRow() const { return editedRow_; }
-  HBRUSH BackgroundBrush() const;
 
  protected:
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -83,9 +82,6 @@ class CListBoxEx : public Window {
 
  private:
   const Picture& Icon(macro::RowKind kind, bool selected);
-  void FillBackground(HDC dc, const RECT& rect) const;
-  // Posts WM_LISTBOXEX_SELCHANGE when the user moved the selection.
-  void NotifySelectionChange();
 
   std::u16string skinFolder_;
   int rowHeight_ = kDefaultRowHeight;
@@ -99,10 +95,9 @@ class CListBoxEx : public Window {
   Brush backgroundBrush_;
   Brush disabledBrush_;
   Font font_;
-  // Icons by kind (press, release, pause), normal and selected, read once.
+  // Icons by kind (release, press, pause), normal and selected, read once.
   std::array<Picture, 6> icons_;
   std::array<bool, 6> iconTried_{};
-  int notifiedSelection_ = -1;
   ListRowEdit edit_{*this};
   int editedRow_ = -1;
 };

@@ -43,7 +43,7 @@ struct TrayMenuRecords {
 
 CVarnok24G_ConfigDlg::CVarnok24G_ConfigDlg(int32_t modelValue, const std::u16string& exeFolder,
                                            platform::Handle& receiver)
-    : Dialog(IDD_MAIN_WINDOW), exeFolder_(exeFolder), controller_(*this, exeFolder, modelValue, receiver) {}
+    : SkinnedDialog(IDD_MAIN_WINDOW), exeFolder_(exeFolder), controller_(*this, exeFolder, modelValue, receiver) {}
 
 CVarnok24G_ConfigDlg::~CVarnok24G_ConfigDlg() {
   if (icon_) DestroyIcon(icon_);
@@ -93,24 +93,14 @@ LRESULT CVarnok24G_ConfigDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lPa
       controller_.OnSetScrollValues(wParam, lParam);
       return 0;
     case WM_COMMAND:
-      if (OnMainCommand(wParam, lParam)) return 0;
+      // The buttons run their own handlers; what is left are the commands
+      // of the tray menu and those posted from outside.
+      if (lParam == 0 && controller_.OnCommand(wParam)) return 0;
       break;
     default:
       break;
   }
-  return Dialog::WindowProc(message, wParam, lParam);
-}
-
-bool CVarnok24G_ConfigDlg::OnMainCommand(WPARAM wParam, LPARAM lParam) {
-  if (lParam != 0) {
-    app::CommandButton command;
-    if (HIWORD(wParam) == BN_CLICKED && look_.CommandOf(reinterpret_cast<HWND>(lParam), command)) {
-      controller_.OnCommandButton(command);
-      return true;
-    }
-    return false;
-  }
-  return controller_.OnCommand(wParam);
+  return SkinnedDialog::WindowProc(message, wParam, lParam);
 }
 
 bool CVarnok24G_ConfigDlg::PreTranslateMessage(MSG& msg) {
@@ -127,13 +117,9 @@ LRESULT CVarnok24G_ConfigDlg::OnPaint() {
   return 0;
 }
 
-LRESULT CVarnok24G_ConfigDlg::OnLButtonDown(WPARAM, POINT at) {
+LRESULT CVarnok24G_ConfigDlg::OnLButtonDown(WPARAM keys, POINT at) {
   CloseMenus();
-  // Any point of the background drags the window.
-  POINT screen = at;
-  ClientToScreen(Handle(), &screen);
-  Post(WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(screen.x, screen.y));
-  return 0;
+  return SkinnedDialog::OnLButtonDown(keys, at);
 }
 
 LRESULT CVarnok24G_ConfigDlg::OnTimer(UINT_PTR id) {
@@ -161,7 +147,10 @@ void CVarnok24G_ConfigDlg::AddTrayIcon(const std::u16string& tip) {
 void CVarnok24G_ConfigDlg::RemoveTrayIcon() { tray_.Remove(); }
 
 void CVarnok24G_ConfigDlg::BuildLook(uint8_t deviceType) {
-  look_.Build(Handle(), exeFolder_, deviceType);
+  look_.Build(Handle(), exeFolder_, deviceType,
+              [this](app::CommandButton command) { controller_.OnCommandButton(command); });
+  CentreInWorkArea(look_.Size());
+  Redraw();
 }
 
 void CVarnok24G_ConfigDlg::ApplyModelLook(uint8_t deviceType) {

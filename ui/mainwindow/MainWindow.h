@@ -16,11 +16,11 @@
 #include "ui/mainwindow/MainWindowLook.h"
 #include "ui/mainwindow/TrayIcon.h"
 #include "ui/menus/BmpMenuEx.h"
-#include "ui/window/Dialog.h"
+#include "ui/window/SkinnedDialog.h"
 
 namespace ui {
 
-class CVarnok24G_ConfigDlg : public Dialog, public CPublicData, public app::MainWindowView {
+class CVarnok24G_ConfigDlg : public SkinnedDialog, public CPublicData, public app::MainWindowView {
  public:
   static constexpr UINT_PTR kRetryTimer = 320;
   static constexpr UINT kRetryPeriodMs = 500;
@@ -62,8 +62,6 @@ class CVarnok24G_ConfigDlg : public Dialog, public CPublicData, public app::Main
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
   bool PreTranslateMessage(MSG& msg) override;
   LRESULT OnPaint() override;
-  LRESULT OnEraseBackground(HDC) override { return TRUE; }
-  LRESULT OnHelp() override { return TRUE; }
   LRESULT OnLButtonDown(WPARAM keys, POINT at) override;
   LRESULT OnTimer(UINT_PTR id) override;
   LRESULT OnDestroy() override;
@@ -71,7 +69,6 @@ class CVarnok24G_ConfigDlg : public Dialog, public CPublicData, public app::Main
   void OnCancel() override {}
 
  private:
-  bool OnMainCommand(WPARAM wParam, LPARAM lParam);
 
   std::u16string exeFolder_;
   HICON icon_ = nullptr;

@@ -40,7 +40,16 @@ void MainWindowLook::AddStateButton(CGDIBitmapBtn& button, HWND window, const RE
   }
 }
 
-void MainWindowLook::Build(HWND window, const std::u16string& exeFolder, uint8_t deviceType) {
+void MainWindowLook::AddTab(CBitmapBtn& tab, HWND window, const char* captionKey, const Picture& normal,
+                            const Picture& over, const Picture& down) {
+  tab.Create(window, kFirstTabRect);
+  tab.SetImages(normal, over, down, normal, 0, 0, normal.Width(), normal.Height());
+  tab.SetText(Label(captionKey));
+  tab.SetTextColors(kSkinTextNormal, kSkinTextOver, kSkinTextPressed);
+}
+
+void MainWindowLook::Build(HWND window, const std::u16string& exeFolder, uint8_t deviceType,
+                           const CommandHandler& onCommand) {
   devicePicture_[0] = LoadPngFile(DevicePicturePath(exeFolder));
   lastSlot_ = 0;
 
@@ -50,35 +59,21 @@ void MainWindowLook::Build(HWND window, const std::u16string& exeFolder, uint8_t
   if (FindResourceW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kLogoPicture), L"PNG"))
     logo_ = LoadPngResource(kLogoPicture);
 
-  // Centred on the screen's working area; a screen smaller than the window
-  // gives a negative origin rather than a smaller window.
-  const SIZE size = normal_.Size();
-  const int x = (GetSystemMetrics(SM_CXFULLSCREEN) - size.cx) / 2;
-  const int y = (GetSystemMetrics(SM_CYFULLSCREEN) - size.cy) / 2;
-  SetWindowPos(window, nullptr, x, y, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
-  InvalidateRect(window, nullptr, FALSE);
-
-  AddStateButton(deviceChoice_, window, kDeviceChoiceRect, u"");
-  AddStateButton(help_, window, kHelpRect, u"");
-  AddStateButton(minimise_, window, kMinimiseRect, u"");
-  AddStateButton(close_, window, kCloseRect, u"");
-  AddStateButton(reset_, window, kResetRect, Label("tc_reset"));
+  for (size_t i = 0; i < kCommandButtons.size(); ++i) {
+    const CommandButtonSpec& spec = kCommandButtons[i];
+    CGDIBitmapBtn& button = commandButtons_[i];
+    button.onClick = [onCommand, command = spec.command] { onCommand(command); };
+    AddStateButton(button, window, spec.rect, spec.captionKey ? Label(spec.captionKey) : u"");
+  }
 
   const Picture tabNormal = LoadPngFile(exeFolder + u"skins\\device_button_normal.png");
   const Picture tabOver = LoadPngFile(exeFolder + u"skins\\device_button_over.png");
   const Picture tabDown = LoadPngFile(exeFolder + u"skins\\device_button_down.png");
-  const std::pair<CBitmapBtn*, const char*> tabs[] = {{&mouseTab_, "tc_mouse"}, {&keyboardTab_, "tc_keyboard"}};
-  for (const auto& [tab, caption] : tabs) {
-    tab->Create(window, kFirstTabRect);
-    tab->SetImages(tabNormal, tabOver, tabDown, tabNormal, 0, 0, tabNormal.Width(), tabNormal.Height());
-    tab->SetText(Label(caption));
-    tab->SetTextColors(kSkinTextNormal, kSkinTextOver, kSkinTextPressed);
-  }
+  mouseTab_.onClick = [onCommand] { onCommand(app::CommandButton::MouseTab); };
+  keyboardTab_.onClick = [onCommand] { onCommand(app::CommandButton::KeyboardTab); };
+  AddTab(mouseTab_, window, "tc_mouse", tabNormal, tabOver, tabDown);
+  AddTab(keyboardTab_, window, "tc_keyboard", tabNormal, tabOver, tabDown);
   LayoutDeviceTabs(deviceType);
-
-  AddStateButton(ok_, window, kOkRect, Label("tc_ok"));
-  AddStateButton(cancel_, window, kCancelRect, Label("tc_cancel"));
-  AddStateButton(apply_, window, kApplyRect, Label("tc_apply"));
 
   battery_ = std::make_unique<BatteryDlg>(window, normal_.Get(), hover_.Get());
   battery_->Open();
@@ -135,23 +130,6 @@ void MainWindowLook::Paint(HWND window, HDC dc, HICON icon) const {
   CPublicData::DrawTextRegular(dc, Label("tc_version"), 8.0f, 2, kTextArgb, 428.0f, 388.0f, 220.0f, 26.0f);
 }
 
-bool MainWindowLook::CommandOf(HWND control, app::CommandButton& command) const {
-  const std::pair<const Window*, app::CommandButton> buttons[] = {
-      {&mouseTab_, app::CommandButton::MouseTab},   {&keyboardTab_, app::CommandButton::KeyboardTab},
-      {&minimise_, app::CommandButton::Minimise},   {&close_, app::CommandButton::Close},
-      {&reset_, app::CommandButton::Reset},         {&ok_, app::CommandButton::Ok},
-      {&cancel_, app::CommandButton::Cancel},       {&apply_, app::CommandButton::Apply},
-      {&help_, app::CommandButton::Help},           {&deviceChoice_, app::CommandButton::DeviceChoice},
-  };
-  for (const auto& [button, meaning] : buttons) {
-    if (button->Handle() && button->Handle() == control) {
-      command = meaning;
-      return true;
-    }
-  }
-  return false;
-}
-
 void MainWindowLook::RepaintStatusAreas(HWND window) const {
   InvalidateRect(window, &kBatteryArea, FALSE);
   InvalidateRect(window, &kSignalArea, FALSE);
@@ -162,8 +140,7 @@ void MainWindowLook::RepaintStatusAreas(HWND window) const {
 void MainWindowLook::Release() {
   battery_.reset();
   signal_.reset();
-  for (CGDIBitmapBtn* button : {&deviceChoice_, &help_, &minimise_, &close_, &reset_, &ok_, &cancel_, &apply_})
-    button->Destroy();
+  for (CGDIBitmapBtn& button : commandButtons_) button.Destroy();
   mouseTab_.Destroy();
   keyboardTab_.Destroy();
   normal_.Reset();

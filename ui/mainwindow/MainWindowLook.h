@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -39,8 +40,30 @@ class MainWindowLook {
   static constexpr RECT kBatteryArea = {184, 392, 208, 404};
   static constexpr RECT kSignalArea = {67, 392, 92, 404};
 
-  // Creates everything for a model of `deviceType` of the current device.
-  void Build(HWND window, const std::u16string& exeFolder, uint8_t deviceType);
+  // The command buttons cut from the window's three pictures: what a click
+  // means, where the button sits and the label of its caption (none for
+  // the buttons whose picture says it all).
+  struct CommandButtonSpec {
+    app::CommandButton command;
+    RECT rect;
+    const char* captionKey;
+  };
+  static constexpr std::array<CommandButtonSpec, 8> kCommandButtons = {{
+      {app::CommandButton::DeviceChoice, kDeviceChoiceRect, nullptr},
+      {app::CommandButton::Help, kHelpRect, nullptr},
+      {app::CommandButton::Minimise, kMinimiseRect, nullptr},
+      {app::CommandButton::Close, kCloseRect, nullptr},
+      {app::CommandButton::Reset, kResetRect, "tc_reset"},
+      {app::CommandButton::Ok, kOkRect, "tc_ok"},
+      {app::CommandButton::Cancel, kCancelRect, "tc_cancel"},
+      {app::CommandButton::Apply, kApplyRect, "tc_apply"},
+  }};
+
+  using CommandHandler = std::function<void(app::CommandButton)>;
+
+  // Creates everything for a model of `deviceType` of the current device;
+  // a click on a command button or a tab runs `onCommand` with its meaning.
+  void Build(HWND window, const std::u16string& exeFolder, uint8_t deviceType, const CommandHandler& onCommand);
   void Paint(HWND window, HDC dc, HICON icon) const;
   void LayoutDeviceTabs(uint8_t deviceType);
   // The current device's banner, loaded beside the one on screen before the
@@ -48,13 +71,13 @@ class MainWindowLook {
   void ReloadDevicePicture(const std::u16string& exeFolder);
   void Release();
 
-  // Which command a click on `control` means; false for other windows.
-  bool CommandOf(HWND control, app::CommandButton& command) const;
   void RepaintStatusAreas(HWND window) const;
   SIZE Size() const { return normal_.Size(); }
 
  private:
   void AddStateButton(CGDIBitmapBtn& button, HWND window, const RECT& rect, const std::u16string& caption);
+  void AddTab(CBitmapBtn& tab, HWND window, const char* captionKey, const Picture& normal, const Picture& over,
+              const Picture& down);
 
   Bitmap normal_;
   Bitmap hover_;
@@ -63,7 +86,7 @@ class MainWindowLook {
   std::array<Picture, 2> devicePicture_;
   int lastSlot_ = 0;  // the slot loaded last
 
-  CGDIBitmapBtn deviceChoice_, help_, minimise_, close_, reset_, ok_, cancel_, apply_;
+  std::array<CGDIBitmapBtn, kCommandButtons.size()> commandButtons_;
   CBitmapBtn mouseTab_, keyboardTab_;
   std::unique_ptr<BatteryDlg> battery_;
   std::unique_ptr<SignalDlg> signal_;

@@ -91,6 +91,7 @@ LRESULT Dialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_INITDIALOG:
       return OnInitDialog() ? TRUE : FALSE;
     case WM_COMMAND:
+      if (ReflectNotification(wParam, lParam)) return 0;
       if (OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam))) return 0;
       if (HIWORD(wParam) == BN_CLICKED || lParam == 0) {
         if (LOWORD(wParam) == IDOK) {

@@ -1,5 +1,7 @@
 #include "ui/window/SkinnedDialog.h"
 
+#include <utility>
+
 #include "ui/window/GdiHandles.h"
 
 namespace ui {
@@ -7,16 +9,22 @@ namespace ui {
 SkinnedDialog::SkinnedDialog(UINT templateId, HWND owner, UINT normalPicture, UINT overPicture, UINT downPicture)
     : Dialog(templateId, owner), pictureIds_{normalPicture, overPicture, downPicture} {}
 
+SkinnedDialog::SkinnedDialog(UINT templateId, HWND owner) : Dialog(templateId, owner), pictureIds_{} {}
+
 void SkinnedDialog::LoadSkin() {
   for (size_t i = 0; i < pictures_.size(); ++i) pictures_[i] = LoadPngResource(pictureIds_[i]);
-  const int width = NormalPicture().Width();
-  const int height = NormalPicture().Height();
-  // The full-screen client area leaves out the task bar.
-  SetWindowPos(Handle(), nullptr, (GetSystemMetrics(SM_CXFULLSCREEN) - width) / 2,
-               (GetSystemMetrics(SM_CYFULLSCREEN) - height) / 2, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+  CentreInWorkArea(SIZE{NormalPicture().Width(), NormalPicture().Height()});
 }
 
-bool SkinnedDialog::AddButton(CBitmapBtn& button, const RECT& rect, const std::u16string& caption) {
+void SkinnedDialog::CentreInWorkArea(SIZE size) {
+  // The full-screen client area leaves out the task bar.
+  SetWindowPos(Handle(), nullptr, (GetSystemMetrics(SM_CXFULLSCREEN) - size.cx) / 2,
+               (GetSystemMetrics(SM_CYFULLSCREEN) - size.cy) / 2, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+bool SkinnedDialog::AddButton(CBitmapBtn& button, const RECT& rect, const std::u16string& caption,
+                              std::function<void()> onClick) {
+  button.onClick = std::move(onClick);
   if (!button.Create(Handle(), rect)) return false;
   button.SetImages(pictures_[0], pictures_[1], pictures_[2], pictures_[0], rect.left, rect.top,
                    rect.right - rect.left, rect.bottom - rect.top);
@@ -24,8 +32,9 @@ bool SkinnedDialog::AddButton(CBitmapBtn& button, const RECT& rect, const std::u
   return true;
 }
 
-bool SkinnedDialog::AddSwitch(CBitmapBtn& button, const RECT& rect, const std::u16string& caption) {
-  if (!AddButton(button, rect, caption)) return false;
+bool SkinnedDialog::AddSwitch(CBitmapBtn& button, const RECT& rect, const std::u16string& caption,
+                              std::function<void()> onClick) {
+  if (!AddButton(button, rect, caption, std::move(onClick))) return false;
   button.SetImages(pictures_[0], pictures_[1], pictures_[2], pictures_[2], rect.left, rect.top,
                    rect.right - rect.left, rect.bottom - rect.top);
   return true;

@@ -168,6 +168,7 @@ LRESULT Window::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CREATE:
       return OnCreate(*reinterpret_cast<CREATESTRUCTW*>(lParam));
     case WM_COMMAND:
+      if (ReflectNotification(wParam, lParam)) return 0;
       if (OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam))) return 0;
       break;
     case WM_PAINT:
@@ -200,6 +201,12 @@ LRESULT Window::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
   }
   return Default();
+}
+
+bool Window::ReflectNotification(WPARAM wParam, LPARAM lParam) {
+  // Menu and accelerator commands come without a control.
+  Window* control = FromHandle(reinterpret_cast<HWND>(lParam));
+  return control && control != this && control->OnNotification(HIWORD(wParam));
 }
 
 bool Window::ReflectOwnerDraw(UINT message, LPARAM lParam) {

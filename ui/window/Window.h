@@ -72,6 +72,7 @@ class Window {
   // Handlers. Those returning LRESULT answer the message; the others let it
   // have its default processing unless they return true.
   virtual LRESULT OnCreate(CREATESTRUCTW& create) { return Default(); }
+  // A command that no control handled itself (see OnNotification).
   virtual bool OnCommand(WORD id, WORD code, HWND control) { return false; }
   virtual LRESULT OnPaint() { return Default(); }
   virtual LRESULT OnEraseBackground(HDC dc) { return Default(); }
@@ -84,6 +85,12 @@ class Window {
   virtual LRESULT OnClose() { return Default(); }
   virtual LRESULT OnDestroy() { return Default(); }
   virtual LRESULT OnHelp() { return Default(); }
+
+  // A notification this control sent its parent (WM_COMMAND's code): the
+  // parent hands it back here first, so a control carries its own handlers
+  // and its parent needs no table from window handles to commands. True
+  // when handled.
+  virtual bool OnNotification(WORD code) { return false; }
 
   // Owner drawing of the window itself: the parent's WM_DRAWITEM and
   // WM_MEASUREITEM for this control are handed here. True when drawn.
@@ -120,6 +127,7 @@ class Window {
   // went (or must go) to the default processing.
   LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam, bool& handled);
   bool ReflectOwnerDraw(UINT message, LPARAM lParam);
+  bool ReflectNotification(WPARAM wParam, LPARAM lParam);
 
   HWND window_ = nullptr;
   Binding binding_ = Binding::None;

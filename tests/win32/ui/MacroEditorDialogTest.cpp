@@ -180,7 +180,7 @@ TEST_F(MacroEditorDialog, RecordsKeysAndTheOnScreenMouseButtonsButNotTheNumberBo
   std::vector<std::u16string> rows;
   auto rowsNow = [&] {
     rows.clear();
-    for (int i = 0; i < dialog.EventList().RowCount(); ++i) rows.push_back(dialog.EventList().RowText(i));
+    for (int i = 0; i < dialog.EventList().Count(); ++i) rows.push_back(dialog.EventList().RowText(i));
     return rows;
   };
   bool keysArrived = false, buttonArrived = false, boxTypedAlone = false, afterBox = false;

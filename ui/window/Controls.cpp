@@ -1,0 +1,180 @@
+#include "ui/window/Controls.h"
+
+#include <cwchar>
+
+#include "platform/win32/WideString.h"
+
+namespace ui {
+namespace {
+
+using platform::win32::Wide;
+
+// Runs a handler that is set; a notification nobody listens to stays
+// unhandled so that the parent may still see it.
+bool Fire(const std::function<void()>& handler) {
+  if (!handler) return false;
+  handler();
+  return true;
+}
+
+}  // namespace
+
+bool IsClick(WORD code) { return code == BN_CLICKED || code == BN_DOUBLECLICKED; }
+
+bool Control::AttachItem(HWND dialog, int id) { return Attach(GetDlgItem(dialog, id)); }
+
+std::u16string Control::Text() const {
+  const HWND window = Handle();
+  if (!window) return {};
+  const int length = GetWindowTextLengthW(window);
+  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+  const int copied = GetWindowTextW(window, &text[0], length + 1);
+  return platform::win32::FromWide(text.c_str(), static_cast<size_t>(copied > 0 ? copied : 0));
+}
+
+void Control::SetText(const std::u16string& text) {
+  if (Handle()) SetWindowTextW(Handle(), Wide(text));
+}
+
+void Control::Enable(bool enabled) {
+  if (Handle()) EnableWindow(Handle(), enabled ? TRUE : FALSE);
+}
+
+bool Control::Enabled() const { return Handle() && IsWindowEnabled(Handle()); }
+
+void Control::Focus() {
+  if (Handle()) SetFocus(Handle());
+}
+
+bool Control::HasFocus() const { return Handle() && GetFocus() == Handle(); }
+
+void Control::Show(bool shown) {
+  if (Handle()) ShowWindow(Handle(), shown ? SW_SHOW : SW_HIDE);
+}
+
+bool PushButton::Create(HWND parent, const RECT& rect, int id, const std::u16string& caption, DWORD style) {
+  return CreateControl(L"BUTTON", caption, WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON | style, rect, parent,
+                       id);
+}
+
+bool PushButton::OnNotification(WORD code) { return IsClick(code) && Fire(onClick); }
+
+bool EditBox::Create(HWND parent, const RECT& rect, int id, DWORD style, DWORD exStyle) {
+  return CreateControl(L"EDIT", u"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL | style, rect, parent, id,
+                       exStyle);
+}
+
+void EditBox::SetLimit(int characters) { Send(EM_LIMITTEXT, static_cast<WPARAM>(characters)); }
+
+void EditBox::SelectAll() { Send(EM_SETSEL, 0, -1); }
+
+int EditBox::Number(int fallback) const {
+  const std::u16string text = Text();
+  if (text.empty() || text.size() > 9) return fallback;
+  int value = 0;
+  for (char16_t c : text) {
+    if (c < u'0' || c > u'9') return fallback;
+    value = value * 10 + (c - u'0');
+  }
+  return value;
+}
+
+void EditBox::SetNumber(int value) {
+  wchar_t digits[16];
+  std::swprintf(digits, 16, L"%d", value);
+  SetText(platform::win32::FromWide(digits));
+}
+
+bool EditBox::OnNotification(WORD code) {
+  switch (code) {
+    case EN_CHANGE:
+      return Fire(onChange);
+    case EN_SETFOCUS:
+      return Fire(onFocus);
+    case EN_KILLFOCUS:
+      return Fire(onBlur);
+    default:
+      return false;
+  }
+}
+
+bool ListBox::Create(HWND parent, const RECT& rect, int id, DWORD style, DWORD exStyle) {
+  return CreateControl(L"LISTBOX", u"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | LBS_NOTIFY | style, rect, parent, id,
+                       exStyle);
+}
+
+int ListBox::Add(const std::u16string& text, intptr_t data) {
+  const LRESULT position = Send(LB_INSERTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(Wide(text)));
+  if (position < 0) return -1;
+  Send(LB_SETITEMDATA, static_cast<WPARAM>(position), static_cast<LPARAM>(data));
+  return static_cast<int>(position);
+}
+
+void ListBox::Clear() { Send(LB_RESETCONTENT); }
+
+int ListBox::Count() const {
+  const LRESULT count = Send(LB_GETCOUNT);
+  return count < 0 ? 0 : static_cast<int>(count);
+}
+
+int ListBox::Selection() const {
+  const LRESULT selected = Send(LB_GETCURSEL);
+  return selected == LB_ERR ? -1 : static_cast<int>(selected);
+}
+
+void ListBox::Select(int position) { Send(LB_SETCURSEL, static_cast<WPARAM>(position)); }
+
+intptr_t ListBox::Data(int position) const {
+  return static_cast<intptr_t>(Send(LB_GETITEMDATA, static_cast<WPARAM>(position)));
+}
+
+RECT ListBox::EntryRect(int position) const {
+  RECT rect = {};
+  Send(LB_GETITEMRECT, static_cast<WPARAM>(position), reinterpret_cast<LPARAM>(&rect));
+  return rect;
+}
+
+bool ListBox::OnNotification(WORD code) {
+  switch (code) {
+    case LBN_SELCHANGE:
+      return Fire(onSelectionChange);
+    case LBN_DBLCLK:
+      return Fire(onDoubleClick);
+    default:
+      return false;
+  }
+}
+
+bool ComboBox::Create(HWND parent, const RECT& rect, int id, DWORD style) {
+  return CreateControl(L"COMBOBOX", u"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | style, rect, parent, id);
+}
+
+int ComboBox::Add(const std::u16string& text, intptr_t data) {
+  // Inserted at the end rather than added: a sorted list would reorder.
+  const LRESULT position = Send(CB_INSERTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(Wide(text)));
+  if (position < 0) return -1;
+  Send(CB_SETITEMDATA, static_cast<WPARAM>(position), static_cast<LPARAM>(data));
+  return static_cast<int>(position);
+}
+
+void ComboBox::Clear() { Send(CB_RESETCONTENT); }
+
+int ComboBox::Count() const {
+  const LRESULT count = Send(CB_GETCOUNT);
+  return count < 0 ? 0 : static_cast<int>(count);
+}
+
+int ComboBox::Selection() const {
+  const LRESULT selected = Send(CB_GETCURSEL);
+  return selected == CB_ERR ? -1 : static_cast<int>(selected);
+}
+
+void ComboBox::Select(int position) { Send(CB_SETCURSEL, static_cast<WPARAM>(position)); }
+
+intptr_t ComboBox::Data(int position) const {
+  return static_cast<intptr_t>(Send(CB_GETITEMDATA, static_cast<WPARAM>(position)));
+}
+
+bool ComboBox::OnNotification(WORD code) { return code == CBN_SELCHANGE && Fire(onSelectionChange); }
+
+}  // namespace ui
