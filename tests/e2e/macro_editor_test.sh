@@ -101,9 +101,12 @@ click_record
 shot recorded-with-pauses
 close_editor_with ok
 events=$(macro_events 0)
-# A's release comes right after its press; B's press 0.6 s later.
-printf '%s' "$events" | grep -Eq '^41\+/[0-9]+,41-/([5-9][0-9]{2}|[1-9][0-9]{3}),42\+/[0-9]+,42-$' ||
-  fail "the recorded pauses are $events"
+# Every event but the last has its pause. The pauses are measured when the
+# editor handles each key, so a busy machine moves time from one pause to
+# the next; from A's press to B's press it is 0.6 s all the same.
+printf '%s' "$events" | grep -Eq '^41\+/[0-9]+,41-/[0-9]+,42\+/[0-9]+,42-$' || fail "the recorded pauses are $events"
+a_to_b=$(printf '%s' "$events" | sed -E 's|^41\+/([0-9]+),41-/([0-9]+),.*|\1 \2|' | awk '{ print $1 + $2 }')
+[ "$a_to_b" -ge 500 ] || fail "the pauses from A's press to B's press add up to $a_to_b ms"
 [ "$(macro_line 0 | cut -d' ' -f2)" = "1" ] || fail "the macro does not say its pauses were recorded"
 
 echo "a selected pause row takes the pause box's value"
