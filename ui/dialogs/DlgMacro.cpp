@@ -67,7 +67,10 @@ bool CDlgMacro::OnInitDialog() {
   CreateLists();
   hook_.Load(programFolder_ + kbgetkey::kLibraryFileName, platform::win32::ToHandle(Handle()));
   editor_.Open(macroIndex_);
-  return true;
+  // The keyboard starts on the macros, not in the pause box, whose digits
+  // would otherwise take what is typed.
+  macroList_.Focus();
+  return false;
 }
 
 void CDlgMacro::CreateButtons() {

@@ -76,13 +76,15 @@ class MacroEditorDialog : public ::testing::Test {
   platform::ScopedService<platform::Registry> installed{registry};
 };
 
-TEST_F(MacroEditorDialog, TakesTheSkinsSizeAndEveryControlItsPlace) {
+TEST_F(MacroEditorDialog, TakesTheSkinsSizeAndEveryControlItsPlaceWithTheMacrosFocused) {
   ui::CDlgMacro dialog(nullptr, ProgramFolder(), 0);
   RECT window = {};
   wchar_t title[32] = {};
+  bool listHasFocus = false;
   std::vector<std::pair<const char*, RECT>> placed;
   ModalScript script(dialog, {[&] {
     GetWindowRect(dialog.Handle(), &window);
+    listHasFocus = GetFocus() == dialog.MacroList().Handle();
     GetWindowTextW(dialog.Handle(), title, 32);
     const HWND d = dialog.Handle();
     placed = {{"OK", PlaceIn(d, dialog.OkButton())},
@@ -109,6 +111,7 @@ TEST_F(MacroEditorDialog, TakesTheSkinsSizeAndEveryControlItsPlace) {
   EXPECT_EQ(window.left, (GetSystemMetrics(SM_CXFULLSCREEN) - 450) / 2);
   EXPECT_EQ(window.top, (GetSystemMetrics(SM_CYFULLSCREEN) - 300) / 2);
   EXPECT_STREQ(title, L"CDlgMacro");
+  EXPECT_TRUE(listHasFocus) << "typing must not start in a number box";
   const std::vector<RECT> expected = {{283, 270, 343, 296}, {363, 270, 421, 296}, {415, 0, 441, 26},
                                       {17, 232, 72, 252},   {73, 232, 127, 252},  {291, 220, 431, 246},
                                       {292, 47, 304, 59},   {292, 69, 304, 81},   {292, 89, 359, 110},
