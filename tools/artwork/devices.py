@@ -94,7 +94,9 @@ def _key_label(svg, rect, state, code, finish):
     the key's picture at its left end."""
     with svg.clip(rect):
         if state == "down":
-            style.checked_face(svg, rect, radius=6, bar=False)
+            style.checked_face(svg, rect, radius=6)
+        elif state == "over":
+            style.deep_face(svg, rect, radius=6)
         else:
             style.face(svg, rect, state, radius=6)
         left, top, _, bottom = rect
@@ -103,7 +105,7 @@ def _key_label(svg, rect, state, code, finish):
         if state == "normal":
             cap_fill, cap_edge, ink = "#eef2f4", "#c2ccd1", style.SLATE
         elif state == "over":
-            cap_fill, cap_edge, ink = "#2f3a40", "#2a3338", style.WHITE
+            cap_fill, cap_edge, ink = "#46545c", "#1d2529", style.WHITE
         else:
             cap_fill, cap_edge, ink = style.ORANGE, style.ACCENT_DARK, style.WHITE
         svg.path(rounded_rect_path(inset(cap, 0.5), 3), fill=cap_fill, stroke=cap_edge,

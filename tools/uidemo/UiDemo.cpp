@@ -6,8 +6,9 @@
 // Scenes: tips, reset, about, long (the message dialog with the texts of its
 // callers, and one too long for it), select (device selection), buttons
 // (each skinned button class in each state), traymenu (the tray menu),
-// macro (the macro editor on the stored macros; a fourth argument names the
-// macro to select, and OK stores the macros).
+// devicemenu (the device drop-down, the last model current), macro (the
+// macro editor on the stored macros; a fourth argument names the macro to
+// select, and OK stores the macros).
 // The program folder is where the program runs from: language.xml,
 // VNType.ini and skins.
 
@@ -20,6 +21,7 @@
 #include <string>
 #include <vector>
 
+#include "app/DeviceList.h"
 #include "config/DeviceCatalogue.h"
 #include "config/SettingsStore.h"
 #include "platform/UiToolkit.h"
@@ -31,6 +33,7 @@
 #include "ui/dialogs/DlgMacro.h"
 #include "ui/dialogs/DlgRestore.h"
 #include "ui/dialogs/SelectDev.h"
+#include "ui/menus/DeviceDropDown.h"
 #include "ui/menus/XPMenu.h"
 #include "ui/window/GdiHandles.h"
 #include "ui/window/Picture.h"
@@ -108,7 +111,7 @@ class ButtonSheet : public ui::Window {
       if (state != 5) {
         auto& tab = tabs_[state];
         tab.Create(Handle(), Cell(x, 0, tabNormal_.Width(), tabNormal_.Height()));
-        tab.SetImages(tabNormal_, tabOver_, tabDown_, tabNormal_, 0, 0, tabNormal_.Width(), tabNormal_.Height());
+        tab.SetImages(tabNormal_, tabOver_, tabDown_, tabDown_, 0, 0, tabNormal_.Width(), tabNormal_.Height());
         tab.SetText(Label("tc_mouse"));
         auto& gdi = plain_[state];
         gdi.Create(Handle(), Cell(x, 1, resetRect.right - resetRect.left, resetRect.bottom - resetRect.top));
@@ -235,6 +238,22 @@ int ShowTrayMenu() {
   return 0;
 }
 
+// The device drop-down as the main window opens it, at a fixed place, with
+// the last model of the list as the current one.
+int ShowDeviceMenu() {
+  config::LoadDeviceCatalogue(g_folder);
+  if (config::DeviceCatalogue.empty()) return 1;
+  MenuOwner owner;
+  owner.Create(0, u"drop-down owner", WS_POPUP | WS_VISIBLE, RECT{0, 0, 1, 1}, nullptr);
+  const auto menu = ui::OpenDeviceDropDown(owner.Handle(), g_folder, app::BuildDeviceList(),
+                                           config::DeviceCatalogue.back().modelValue, POINT{400, 300});
+  if (!menu) return 1;
+  SetForegroundWindow(menu->Handle());
+  MSG msg;
+  while (GetMessageW(&msg, nullptr, 0, 0) > 0) ui::ProcessMessage(msg);
+  return 0;
+}
+
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
@@ -269,6 +288,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     result = ShowButtons();
   else if (scene == u"traymenu")
     result = ShowTrayMenu();
+  else if (scene == u"devicemenu")
+    result = ShowDeviceMenu();
   else if (scene == u"macro")
     result = ShowMacroEditor(macroIndex);
   toolkit.Stop(token);

@@ -6,6 +6,7 @@
 #include "platform/HidEnumeration.h"
 #include "platform/win32/WideString.h"
 #include "ui/dialogs/DlgRestore.h"
+#include "ui/menus/DeviceDropDown.h"
 #include "ui/menus/XPMenu.h"
 #include "ui/resources/ResourceIds.h"
 
@@ -159,7 +160,10 @@ void CVarnok24G_ConfigDlg::ApplyModelLook(uint8_t deviceType) {
   Redraw();
 }
 
-void CVarnok24G_ConfigDlg::ShowPage(app::MainPage) { Redraw(); }
+void CVarnok24G_ConfigDlg::ShowPage(app::MainPage page) {
+  look_.MarkOpenTab(page);
+  Redraw();
+}
 
 void CVarnok24G_ConfigDlg::ReleaseLook() { look_.Release(); }
 
@@ -211,18 +215,9 @@ void CVarnok24G_ConfigDlg::ShowTrayMenu(const std::vector<app::TrayMenuEntry>& e
 }
 
 void CVarnok24G_ConfigDlg::OpenDeviceDropDown(const app::DeviceList& devices, int32_t currentModel) {
-  const Picture normal = LoadPngFile(exeFolder_ + u"skins\\menu1_n.png");
-  const Picture over = LoadPngFile(exeFolder_ + u"skins\\menu1_o.png");
-  const Picture down = LoadPngFile(exeFolder_ + u"skins\\menu1_d.png");
   POINT cursor;
   GetCursorPos(&cursor);
-  dropDown_ = std::make_unique<CBmpMenuEx>(Handle(), Handle());
-  dropDown_->SetImages(over, over, down, down, 0, 0, normal.Width(), normal.Height());
-  dropDown_->SetPosition(cursor.x, cursor.y);
-  for (const app::DeviceListEntry& entry : devices)
-    if (entry.modelValue != 0) dropDown_->AddEntry(app::EntryName(entry), entry.modelValue);
-  dropDown_->Open();
-  dropDown_->SetCurrent(currentModel);
+  dropDown_ = ui::OpenDeviceDropDown(Handle(), exeFolder_, devices, currentModel, cursor);
 }
 
 void CVarnok24G_ConfigDlg::PostModelPick(int32_t modelValue) { Post(app::WM_BMPMENU_PICK, 0, modelValue); }

@@ -1,6 +1,7 @@
 // The three skinned buttons: which image and text colour each state shows,
 // pieces cut from under the button, hover tracking with the capture, the
-// press reports, clicks released off the button, and tooltips.
+// press reports, two quick clicks, clicks released off the button, and
+// tooltips.
 
 #include <windows.h>
 
@@ -15,6 +16,7 @@
 #include "app/PrivateMessages.h"
 #include "ui/buttons/BitmapBtn.h"
 #include "ui/buttons/GDIBitmapBtn.h"
+#include "ui/window/ButtonClick.h"
 
 namespace {
 
@@ -444,6 +446,40 @@ TEST(SkinButtonClicks, PressReportsArePostedBeforeEachOwnProcessing) {
   ASSERT_EQ(reports.size(), 2u);
   EXPECT_EQ(reports[0].wParam, static_cast<WPARAM>(WM_LBUTTONDOWN));
   EXPECT_EQ(reports[1].wParam, static_cast<WPARAM>(WM_LBUTTONUP));
+}
+
+// A parent that counts its button's clicks the way the program's windows
+// tell them from the button's other notifications.
+class ClickCounter : public ui::Window {
+ public:
+  int clicks = 0;
+
+  ClickCounter() {
+    Create(0, u"click counter", WS_POPUP | WS_VISIBLE, RECT{kHostX, kHostY, kHostX + 300, kHostY + 200}, nullptr);
+    SetForegroundWindow(Handle());
+    SetActiveWindow(Handle());
+  }
+
+ protected:
+  bool OnCommand(WORD, WORD code, HWND control) override {
+    if (!control || !ui::IsButtonClick(code)) return false;
+    ++clicks;
+    return true;
+  }
+};
+
+TEST(SkinButtonClicks, TwoQuickClicksAreTwoClicks) {
+  const SlotPictures skin;
+  for (Kind kind : {Kind::Bitmap, Kind::Gdi, Kind::GdiEx}) {
+    SCOPED_TRACE(Name(kind));
+    ClickCounter parent;
+    auto button = MakeButton(kind, parent.Handle(), kFirst, skin);
+    uitest::PumpPending();
+    POINT at = Inside(kFirst);
+    ClientToScreen(parent.Handle(), &at);
+    uitest::ClickTwiceQuickly(at);
+    EXPECT_EQ(parent.clicks, 2);
+  }
 }
 
 TEST(SkinButtonClicks, ReleasingAfterDraggingOff) {

@@ -175,6 +175,18 @@ LRESULT ModalScript::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void Click(HWND button) { SendMessageW(button, BM_CLICK, 0, 0); }
 
+void ClickTwiceQuickly(POINT screen) {
+  SetCursorPos(screen.x, screen.y);
+  INPUT inputs[4] = {};
+  const DWORD flags[4] = {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP};
+  for (int i = 0; i < 4; ++i) {
+    inputs[i].type = INPUT_MOUSE;
+    inputs[i].mi.dwFlags = flags[i];
+  }
+  SendInput(4, inputs, sizeof(INPUT));
+  PumpFor(200);
+}
+
 void PostKey(HWND window, WPARAM key) {
   const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyW(static_cast<UINT>(key), 0)) << 16;
   PostMessageW(window, WM_KEYDOWN, key, scan | 1);

@@ -45,6 +45,10 @@ class ModalScript : public ui::Window {
 
 // Clicks a push button the way the system does for BM_CLICK.
 void Click(HWND button);
+// Two clicks of the left button at `screen` through the system's input, as
+// quick as a double click, and everything they cause handled: the window
+// there receives the second press as a double click.
+void ClickTwiceQuickly(POINT screen);
 // Posts a key press and release to `window`.
 void PostKey(HWND window, WPARAM key);
 
