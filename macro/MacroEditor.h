@@ -70,8 +70,10 @@ class MacroEditor {
   bool DelaySwitch() const { return delaySwitch_; }
   bool LoopSwitch() const { return loopSwitch_; }
   // One key reported by the hook: wParam the key code, lParam its flags
-  // (0x80 released).
-  void OnHookKey(uintptr_t wParam, intptr_t lParam);
+  // (0x80 released), `postedAt` the tick count when the report was posted.
+  // Pauses are measured between the posting times, so an editor that is
+  // busy for a moment does not shift time from one pause into the next.
+  void OnHookKey(uintptr_t wParam, intptr_t lParam, uint32_t postedAt);
   // A press (released = false) or release of an on-screen mouse button.
   void OnMouseButton(uint8_t buttonCode, bool released);
   // Keyboard focus entering (true) or leaving one of the two number boxes.

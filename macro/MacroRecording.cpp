@@ -4,7 +4,6 @@
 #include "macro/MacroEditor.h"
 
 #include "libraries/kbgetkey/KBGetKeyContract.h"
-#include "platform/Clock.h"
 #include "text/NumberText.h"
 
 namespace macro {
@@ -53,12 +52,12 @@ void MacroEditor::OnMouseButton(uint8_t buttonCode, bool released) {
   view_.PostHookKey(buttonCode, released ? kbgetkey::kKeyReleased : 0);
 }
 
-void MacroEditor::OnHookKey(uintptr_t wParam, intptr_t lParam) {
+void MacroEditor::OnHookKey(uintptr_t wParam, intptr_t lParam, uint32_t postedAt) {
   // Reports still queued when the recording stopped are not recorded.
   if (!recording_) return;
   // A held key repeats its press with the very same report: one press only.
   if (wParam == lastWParam_ && lParam == lastLParam_) return;
-  const uint32_t now = platform::Service<platform::Clock>::Get().TickCount();
+  const uint32_t now = postedAt;
   tagMACROINFO* macro = SelectedEntry();
   if (!macro) return;
   if (macro->eventCount >= kMaxEvents) return;

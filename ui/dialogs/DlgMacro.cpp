@@ -141,7 +141,7 @@ void CDlgMacro::Close(INT_PTR result) {
 LRESULT CDlgMacro::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case kbgetkey::WM_HOOKKEY:
-      editor_.OnHookKey(wParam, lParam);
+      editor_.OnHookKey(wParam, lParam, static_cast<uint32_t>(GetMessageTime()));
       return 0;
     case app::WM_SKINBTN_PRESS:
       for (std::size_t i = 0; i < mouse_.size(); ++i) {

@@ -14,7 +14,6 @@
 #include "macro/MacroEditor.h"
 #include "macro/MacroList.h"
 #include "macro/MacroStore.h"
-#include "platform/Clock.h"
 #include "platform/MemoryRegistry.h"
 #include "platform/WideText.h"
 #include "text/LabelTable.h"
@@ -29,12 +28,6 @@ struct FakeHook : macro::KeyboardHook {
   std::vector<int> statuses;  // every switch, in order
   bool CanSwitch() const override { return present; }
   void SetStatus(bool on) override { statuses.push_back(on ? 1 : 0); }
-};
-
-struct FakeClock : platform::Clock {
-  uint32_t now = 5000;
-  uint32_t TickCount() override { return now; }
-  void Sleep(uint32_t milliseconds) override { now += milliseconds; }
 };
 
 // Keeps what the window would show.
@@ -147,14 +140,13 @@ class MacroEditorTest : public ::testing::Test {
   }
 
   void Key(uintptr_t vk, intptr_t flags, uint32_t at = 0) {
-    if (at != 0) clock.now = at;
-    editor.OnHookKey(vk, flags);
+    if (at != 0) now = at;
+    editor.OnHookKey(vk, flags, now);
   }
 
   platform::MemoryRegistry registry;
   platform::ScopedService<platform::Registry> installedRegistry{registry};
-  FakeClock clock;
-  platform::ScopedService<platform::Clock> installedClock{clock};
+  uint32_t now = 5000;  // the tick count of the next report's posting
   FakeHook hook;
   ShownEditor shown;
   macro::MacroList list;
@@ -264,7 +256,7 @@ TEST_F(MacroEditorTest, TheOnScreenMouseButtonsRecordThroughTheWindowsQueue) {
   }
   ASSERT_EQ(shown.posted, (std::vector<std::pair<uint32_t, uint32_t>>{
                               {0xC1, 0}, {0xC1, 0x80}, {0xC2, 0}, {0xC2, 0x80}, {0xC3, 0}, {0xC3, 0x80}}));
-  for (const auto& [vk, flags] : shown.posted) editor.OnHookKey(vk, static_cast<intptr_t>(flags));
+  for (const auto& [vk, flags] : shown.posted) editor.OnHookKey(vk, static_cast<intptr_t>(flags), now);
   EXPECT_EQ(Events(0), (std::vector<Event>{{0xC1, 0, 0}, {0xC1, 1, 0}, {0xC2, 0, 0}, {0xC2, 1, 0}, {0xC3, 0, 0},
                                            {0xC3, 1, 0}}));
   EXPECT_EQ(shown.eventRows[0], (ShownEditor::Row{u"LButton", RowKind::KeyPress}));
