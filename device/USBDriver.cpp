@@ -2,7 +2,7 @@
 
 #include <chrono>
 
-#include "app/PrivateMessages.h"
+#include "codes/PrivateMessages.h"
 #include "device/DriverControlCodes.h"
 #include "platform/ControlDevice.h"
 #include "platform/HiddenWindow.h"
@@ -165,7 +165,7 @@ uint32_t CUSBDriver::EventThread(void* /*parameter*/) {
       if (!Driver().Control(driver, kIoctlGetEvent, &code, sizeof code, &code, sizeof code)) continue;
     }
     const platform::WindowHandle target = state.target;
-    if (target != 0) Service<platform::WindowMessages>::Get().Post(target, app::WM_DRIVER_EVENT, code, 0);
+    if (target != 0) Service<platform::WindowMessages>::Get().Post(target, codes::WM_DRIVER_EVENT, code, 0);
   }
   return 0;
 }

@@ -13,7 +13,7 @@
 
 #include "config/FunctionCodes.h"
 #include "config/SettingsRecord.h"
-#include "macro/MacroStore.h"
+#include "config/MacroStore.h"
 
 namespace macro {
 

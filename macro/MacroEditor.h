@@ -23,11 +23,6 @@
 
 namespace macro {
 
-// The three on-screen mouse buttons record as these codes.
-constexpr uint8_t kMacroLeftButton = 0xC1;
-constexpr uint8_t kMacroRightButton = 0xC2;
-constexpr uint8_t kMacroMiddleButton = 0xC3;
-
 // Names typed into the macro list keep this many characters.
 constexpr std::size_t kMacroNameEditLimit = 10;
 // The delay box's value when the editor opens.
@@ -74,7 +69,8 @@ class MacroEditor {
   // Pauses are measured between the posting times, so an editor that is
   // busy for a moment does not shift time from one pause into the next.
   void OnHookKey(uintptr_t wParam, intptr_t lParam, uint32_t postedAt);
-  // A press (released = false) or release of an on-screen mouse button.
+  // A press (released = false) or release of an on-screen mouse button,
+  // named by its key code (codes/KeyCodes.h).
   void OnMouseButton(uint8_t buttonCode, bool released);
   // Keyboard focus entering (true) or leaving one of the two number boxes.
   void NumberBoxFocus(bool focused);

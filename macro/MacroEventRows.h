@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "macro/MacroStore.h"
+#include "config/MacroStore.h"
 
 namespace macro {
 

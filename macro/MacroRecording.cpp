@@ -3,7 +3,7 @@
 
 #include "macro/MacroEditor.h"
 
-#include "libraries/kbgetkey/KBGetKeyContract.h"
+#include "codes/KeyboardHookLibrary.h"
 #include "text/NumberText.h"
 
 namespace macro {
@@ -49,7 +49,7 @@ void MacroEditor::NumberBoxFocus(bool focused) {
 
 void MacroEditor::OnMouseButton(uint8_t buttonCode, bool released) {
   if (!recording_) return;
-  view_.PostHookKey(buttonCode, released ? kbgetkey::kKeyReleased : 0);
+  view_.PostHookKey(buttonCode, released ? kbgetkey::kKeyReleasedFlag : 0);
 }
 
 void MacroEditor::OnHookKey(uintptr_t wParam, intptr_t lParam, uint32_t postedAt) {
@@ -79,7 +79,7 @@ void MacroEditor::OnHookKey(uintptr_t wParam, intptr_t lParam, uint32_t postedAt
   MacroEvent& event = macro->events[count];
   event = MacroEvent{};
   event.vk = static_cast<uint8_t>(wParam & 0xFF);
-  event.released = (static_cast<uintptr_t>(lParam) & kbgetkey::kKeyReleased) != 0 ? 1 : 0;
+  event.released = (static_cast<uintptr_t>(lParam) & kbgetkey::kKeyReleasedFlag) != 0 ? 1 : 0;
   macro->eventCount = static_cast<uint16_t>(count + 1);
   if (KeyRow(*macro, count, row)) AppendRow(row);
   view_.SelectEventRow(static_cast<int32_t>(eventRows_.size()) - 1);

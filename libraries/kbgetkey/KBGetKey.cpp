@@ -11,13 +11,15 @@
 #include <windows.h>
 
 #include <atomic>
+#include <cstdint>
+#include <type_traits>
 
-#include "libraries/kbgetkey/KBGetKeyContract.h"
+#include "codes/KeyboardHookLibrary.h"
 
 namespace {
 
 std::atomic<HWND> target{nullptr};
-std::atomic<int32_t> status{0};
+std::atomic<int32_t> status{kbgetkey::kHookOff};
 
 // The hook thread, its id for the quit message, and the event it sets once
 // the hook is in place (or has failed).
@@ -43,12 +45,12 @@ DWORD SidedKey(const KBDLLHOOKSTRUCT& key) {
 }
 
 LRESULT CALLBACK KeyboardProc(int code, WPARAM message, LPARAM data) {
-  if (code == HC_ACTION && status.load() != 0) {
+  if (code == HC_ACTION && status.load() != kbgetkey::kHookOff) {
     const HWND window = target.load();
     if (window) {
       const auto& key = *reinterpret_cast<const KBDLLHOOKSTRUCT*>(data);
       const bool released = (key.flags & LLKHF_UP) != 0 || message == WM_KEYUP || message == WM_SYSKEYUP;
-      PostMessageW(window, kbgetkey::WM_HOOKKEY, SidedKey(key), released ? kbgetkey::kKeyReleased : 0);
+      PostMessageW(window, kbgetkey::WM_HOOKKEY, SidedKey(key), released ? kbgetkey::kKeyReleasedFlag : 0);
     }
   }
   return CallNextHookEx(nullptr, code, message, data);
@@ -94,15 +96,15 @@ void StopHookThread() {
 
 }  // namespace
 
-#define KBGETKEY_EXPORT extern "C" __declspec(dllexport) int32_t __cdecl
+#define KBGETKEY_EXPORT extern "C" __declspec(dllexport) void VN24G_LIBRARY_CALL
 
-KBGETKEY_EXPORT installhook(HWND window) {
-  status.store(0);
-  target.store(window);
-  if (hookThread) return 1;
+KBGETKEY_EXPORT installhook(uintptr_t window) {
+  status.store(kbgetkey::kHookOff);
+  target.store(reinterpret_cast<HWND>(window));
+  if (hookThread) return;
 
   StartInfo start{CreateEventW(nullptr, TRUE, FALSE, nullptr), false};
-  if (!start.ready) return 0;
+  if (!start.ready) return;
   hookThread = CreateThread(nullptr, 0, HookThread, &start, 0, &hookThreadId);
   if (hookThread) {
     // The hook is called on this thread for every key of the system: it must
@@ -112,20 +114,20 @@ KBGETKEY_EXPORT installhook(HWND window) {
   }
   CloseHandle(start.ready);
   if (hookThread && !start.hooked) StopHookThread();
-  return hookThread ? 1 : 0;
 }
 
-KBGETKEY_EXPORT SetHookStatus(int32_t on) {
-  status.store(on != 0 ? 1 : 0);
-  return 1;
-}
+KBGETKEY_EXPORT SetHookStatus(int32_t on) { status.store(on != kbgetkey::kHookOff ? kbgetkey::kHookOn : kbgetkey::kHookOff); }
 
 KBGETKEY_EXPORT removehook() {
-  status.store(0);
+  status.store(kbgetkey::kHookOff);
   StopHookThread();
   target.store(nullptr);
-  return 1;
 }
+
+// The exports have the very types the program calls them through.
+static_assert(std::is_same_v<decltype(installhook), kbgetkey::InstallHookFunction>);
+static_assert(std::is_same_v<decltype(SetHookStatus), kbgetkey::SetHookStatusFunction>);
+static_assert(std::is_same_v<decltype(removehook), kbgetkey::RemoveHookFunction>);
 
 BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
   if (reason == DLL_PROCESS_ATTACH) {

@@ -13,7 +13,7 @@
 #include <utility>
 #include <vector>
 
-#include "libraries/kbgetkey/KBGetKeyContract.h"
+#include "codes/KeyboardHookLibrary.h"
 
 namespace {
 
@@ -69,12 +69,12 @@ class KeyboardHookLibraryWin32Test : public ::testing::Test {
     ASSERT_NE(receiver_, nullptr);
     library_ = LoadLibraryW(LibraryPath().c_str());
     ASSERT_NE(library_, nullptr) << "KBGetKey.dll not found beside the program";
-    install_ = reinterpret_cast<kbgetkey::InstallHookEntry>(
-        reinterpret_cast<void*>(GetProcAddress(library_, kbgetkey::kInstallHookExport)));
-    setStatus_ = reinterpret_cast<kbgetkey::SetHookStatusEntry>(
-        reinterpret_cast<void*>(GetProcAddress(library_, kbgetkey::kSetHookStatusExport)));
-    remove_ = reinterpret_cast<kbgetkey::RemoveHookEntry>(
-        reinterpret_cast<void*>(GetProcAddress(library_, kbgetkey::kRemoveHookExport)));
+    install_ = reinterpret_cast<kbgetkey::InstallHookFunction*>(
+        reinterpret_cast<void*>(GetProcAddress(library_, kbgetkey::kInstallHook)));
+    setStatus_ = reinterpret_cast<kbgetkey::SetHookStatusFunction*>(
+        reinterpret_cast<void*>(GetProcAddress(library_, kbgetkey::kSetHookStatus)));
+    remove_ = reinterpret_cast<kbgetkey::RemoveHookFunction*>(
+        reinterpret_cast<void*>(GetProcAddress(library_, kbgetkey::kRemoveHook)));
     ASSERT_TRUE(install_ && setStatus_ && remove_) << "an export is missing";
   }
   void TearDown() override {
@@ -98,9 +98,9 @@ class KeyboardHookLibraryWin32Test : public ::testing::Test {
 
   HWND receiver_ = nullptr;
   HMODULE library_ = nullptr;
-  kbgetkey::InstallHookEntry install_ = nullptr;
-  kbgetkey::SetHookStatusEntry setStatus_ = nullptr;
-  kbgetkey::RemoveHookEntry remove_ = nullptr;
+  kbgetkey::InstallHookFunction* install_ = nullptr;
+  kbgetkey::SetHookStatusFunction* setStatus_ = nullptr;
+  kbgetkey::RemoveHookFunction* remove_ = nullptr;
   std::vector<Report> reports_;
 };
 
@@ -108,7 +108,7 @@ constexpr Key kA{'A', 0x1E, false};
 constexpr Key kB{'B', 0x30, false};
 
 TEST_F(KeyboardHookLibraryWin32Test, KeysArriveInOrderOnlyWhileSwitchedOnWithSidedModifiers) {
-  ASSERT_EQ(install_(reinterpret_cast<uintptr_t>(receiver_)), 1);
+  install_(reinterpret_cast<uintptr_t>(receiver_));
   setStatus_(0);
   Tap(kA);
   EXPECT_TRUE(Collect(1, 500).empty());
@@ -135,7 +135,7 @@ TEST_F(KeyboardHookLibraryWin32Test, KeysArriveInOrderOnlyWhileSwitchedOnWithSid
 }
 
 TEST_F(KeyboardHookLibraryWin32Test, AWindowBusyForTwoSecondsLosesNoKey) {
-  ASSERT_EQ(install_(reinterpret_cast<uintptr_t>(receiver_)), 1);
+  install_(reinterpret_cast<uintptr_t>(receiver_));
   setStatus_(1);
   // Another thread types forty key strokes while this one, the receiver's,
   // reads no message for two seconds.
@@ -157,7 +157,7 @@ TEST_F(KeyboardHookLibraryWin32Test, AWindowBusyForTwoSecondsLosesNoKey) {
 
 TEST_F(KeyboardHookLibraryWin32Test, RemovingTheHookEndsItsThreadAndItsReports) {
   const int before = ThreadsOfThisProcess();
-  ASSERT_EQ(install_(reinterpret_cast<uintptr_t>(receiver_)), 1);
+  install_(reinterpret_cast<uintptr_t>(receiver_));
   EXPECT_EQ(ThreadsOfThisProcess(), before + 1);
   setStatus_(1);
   remove_();
@@ -167,7 +167,7 @@ TEST_F(KeyboardHookLibraryWin32Test, RemovingTheHookEndsItsThreadAndItsReports) 
 
   // The library can be hooked again, and goes away once freed: the hook
   // thread no longer holds it.
-  ASSERT_EQ(install_(reinterpret_cast<uintptr_t>(receiver_)), 1);
+  install_(reinterpret_cast<uintptr_t>(receiver_));
   setStatus_(1);
   Tap(kB);
   EXPECT_EQ(Collect(2), (std::vector<Report>{{0x42, 0}, {0x42, 0x80}}));

@@ -1,7 +1,9 @@
 #include "ui/dialogs/DlgMacro.h"
 
-#include "app/PrivateMessages.h"
-#include "libraries/kbgetkey/KBGetKeyContract.h"
+#include "codes/KeyCodes.h"
+#include "codes/KeyboardHookLibrary.h"
+#include "codes/PrivateMessages.h"
+#include "codes/WindowNames.h"
 #include "platform/win32/WideString.h"
 #include "text/LabelTable.h"
 #include "ui/resources/ResourceIds.h"
@@ -26,7 +28,7 @@ constexpr RECT kDelaySwitchRect = {292, 69, 304, 81};
 constexpr RECT kDelayCaptionRect = {308, 69, 437, 84};
 constexpr RECT kModifyRect = {292, 89, 359, 110};
 constexpr RECT kMouseRects[3] = {{322, 150, 353, 203}, {354, 150, 373, 203}, {374, 150, 405, 203}};
-constexpr uint8_t kMouseCodes[3] = {macro::kMacroLeftButton, macro::kMacroMiddleButton, macro::kMacroRightButton};
+constexpr uint8_t kMouseCodes[3] = {codes::kLeftButtonCode, codes::kMiddleButtonCode, codes::kRightButtonCode};
 constexpr RECT kLoopCountRect = {365, 43, 416, 61};
 constexpr RECT kDelayRect = {365, 90, 414, 110};
 constexpr RECT kMacroListRect = {18, 62, 127, 233};
@@ -59,13 +61,13 @@ CDlgMacro::CDlgMacro(HWND owner, const std::u16string& programFolder, int32_t ma
       editor_(macro::TheMacroList, *this, hook_) {}
 
 bool CDlgMacro::OnInitDialog() {
-  SetWindowTextW(Handle(), L"CDlgMacro");
+  SetWindowTextW(Handle(), platform::win32::Wide(codes::kMacroEditorName));
   LoadSkin();
   boxBrush_ = Brush(CreateSolidBrush(kBlack));
   CreateButtons();
   CreateBoxes();
   CreateLists();
-  hook_.Load(programFolder_ + kbgetkey::kLibraryFileName, platform::win32::ToHandle(Handle()));
+  hook_.Load(programFolder_ + kbgetkey::kLibraryFile, platform::win32::ToHandle(Handle()));
   editor_.Open(macroIndex_);
   // The keyboard starts on the macros, not in the pause box, whose digits
   // would otherwise take what is typed.
@@ -143,7 +145,7 @@ LRESULT CDlgMacro::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case kbgetkey::WM_HOOKKEY:
       editor_.OnHookKey(wParam, lParam, static_cast<uint32_t>(GetMessageTime()));
       return 0;
-    case app::WM_SKINBTN_PRESS:
+    case codes::WM_SKINBTN_PRESS:
       for (std::size_t i = 0; i < mouse_.size(); ++i) {
         if (reinterpret_cast<HWND>(lParam) == mouse_[i].Handle())
           editor_.OnMouseButton(kMouseCodes[i], wParam == WM_LBUTTONUP);

@@ -1,6 +1,6 @@
 #include "ui/lists/ListBoxEx.h"
 
-#include "app/PrivateMessages.h"
+#include "codes/PrivateMessages.h"
 #include "platform/win32/WideString.h"
 
 namespace ui {
@@ -153,12 +153,12 @@ void CListBoxEx::EndEdit(bool keep) {
   Select(row);
   // The edit may have ended because the focus is moving on; the owner hears
   // of it once that has happened.
-  Post(app::WM_LISTBOXEX_EDITDONE, static_cast<WPARAM>(GetDlgCtrlID(Handle())), row);
+  Post(codes::WM_LISTBOXEX_EDITDONE, static_cast<WPARAM>(GetDlgCtrlID(Handle())), row);
 }
 
 LRESULT CListBoxEx::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case app::WM_LISTBOXEX_EDITDONE:
+    case codes::WM_LISTBOXEX_EDITDONE:
       if (onRowEdited) onRowEdited(static_cast<int>(lParam));
       return 0;
     case WM_LBUTTONDBLCLK: {

@@ -2,7 +2,7 @@
 
 #include <dbt.h>
 
-#include "app/PrivateMessages.h"
+#include "codes/PrivateMessages.h"
 #include "platform/HidEnumeration.h"
 #include "platform/win32/WideString.h"
 #include "ui/dialogs/DlgRestore.h"
@@ -81,16 +81,16 @@ LRESULT CVarnok24G_ConfigDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lPa
         controller_.OnDeviceArrival(name);
       return 0;
     }
-    case app::WM_DRIVER_EVENT:
+    case codes::WM_DRIVER_EVENT:
       controller_.OnDriverEvent(static_cast<uint32_t>(wParam));
       return 0;
-    case app::WM_TRAY_NOTIFY:
+    case codes::WM_TRAY_NOTIFY:
       controller_.OnTrayNotify(lParam);
       return 0;
-    case app::WM_BMPMENU_PICK:
+    case codes::WM_BMPMENU_PICK:
       controller_.OnModelPick(static_cast<int32_t>(lParam));
       return 0;
-    case app::WM_SET_SCROLL_VALUES:
+    case codes::WM_SET_SCROLL_VALUES:
       controller_.OnSetScrollValues(wParam, lParam);
       return 0;
     case WM_COMMAND:
@@ -142,7 +142,7 @@ void CVarnok24G_ConfigDlg::SetTitle(const std::u16string& title) {
 
 void CVarnok24G_ConfigDlg::AddTrayIcon(const std::u16string& tip) {
   // The notification area shows small icons; the 16-pixel picture stays crisp.
-  tray_.Add(Handle(), app::WM_TRAY_NOTIFY, smallIcon_ ? smallIcon_ : icon_, tip);
+  tray_.Add(Handle(), codes::WM_TRAY_NOTIFY, smallIcon_ ? smallIcon_ : icon_, tip);
 }
 
 void CVarnok24G_ConfigDlg::RemoveTrayIcon() { tray_.Remove(); }
@@ -220,7 +220,7 @@ void CVarnok24G_ConfigDlg::OpenDeviceDropDown(const app::DeviceList& devices, in
   dropDown_ = ui::OpenDeviceDropDown(Handle(), exeFolder_, devices, currentModel, cursor);
 }
 
-void CVarnok24G_ConfigDlg::PostModelPick(int32_t modelValue) { Post(app::WM_BMPMENU_PICK, 0, modelValue); }
+void CVarnok24G_ConfigDlg::PostModelPick(int32_t modelValue) { Post(codes::WM_BMPMENU_PICK, 0, modelValue); }
 
 int CVarnok24G_ConfigDlg::ShowMessageDialog(const std::u16string& title, const std::u16string& text, bool owned) {
   CDlgRestore dialog(owned ? Handle() : nullptr);

@@ -1,6 +1,6 @@
 #include "ui/menus/BmpMenuEx.h"
 
-#include "app/PrivateMessages.h"
+#include "codes/PrivateMessages.h"
 #include "ui/resources/ResourceIds.h"
 #include "ui/window/ButtonClick.h"
 
@@ -67,7 +67,7 @@ bool CBmpMenuEx::OnCommand(WORD, WORD code, HWND control) {
   const auto& entries = SharedEntries();
   for (std::size_t i = 0; i < buttons_.size() && i < entries.size(); ++i) {
     if (buttons_[i]->Handle() == control) {
-      PostMessageW(owner_, app::WM_BMPMENU_PICK, i, entries[i].id);
+      PostMessageW(owner_, codes::WM_BMPMENU_PICK, i, entries[i].id);
       return true;
     }
   }

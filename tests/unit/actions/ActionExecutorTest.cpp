@@ -7,9 +7,10 @@
 
 #include "actions/ActionExecutor.h"
 #include "actions/FaceBookFunction.h"
+#include "codes/SocialSiteLibrary.h"
 #include "config/FunctionCodes.h"
+#include "config/MacroStore.h"
 #include "fakes/FakeDesktop.h"
-#include "macro/MacroStore.h"
 #include "platform/WindowInspection.h"
 #include "text/LabelTable.h"
 
@@ -35,7 +36,7 @@ FakeDesktop* calledDesktop = nullptr;
 
 template <int N>
 void Entry(platform::WindowHandle window) {
-  calledDesktop->log.push_back(std::string("call ") + actions::kQuickAccessExports[N] + " " + fakes::Hex(window));
+  calledDesktop->log.push_back(std::string("call ") + quickaccess::kExports[N] + " " + fakes::Hex(window));
 }
 
 using EntryFn = void (*)(platform::WindowHandle);
@@ -45,7 +46,7 @@ void ProvideQuickAccess(FakeDesktop& desktop) {
   calledDesktop = &desktop;
   desktop.libraryFiles[kQuickAccessPath] = kQuickAccess;
   for (int i = 0; i < 7; ++i)
-    desktop.libraryExports[{kQuickAccess, actions::kQuickAccessExports[i]}] = reinterpret_cast<uintptr_t>(kEntries[i]);
+    desktop.libraryExports[{kQuickAccess, quickaccess::kExports[i]}] = reinterpret_cast<uintptr_t>(kEntries[i]);
 }
 
 Lines Join(std::initializer_list<Lines> parts) {

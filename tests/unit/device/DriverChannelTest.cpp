@@ -5,7 +5,7 @@
 #include <cstring>
 #include <thread>
 
-#include "app/PrivateMessages.h"
+#include "codes/PrivateMessages.h"
 #include "config/DeviceCatalogue.h"
 #include "config/SettingsStore.h"
 #include "device/DriverControlCodes.h"
@@ -238,7 +238,7 @@ TEST_F(DriverChannelTest, EachReleaseGivesOneFetchAndOnePostInOrder) {
   std::vector<uint32_t> received;
   for (const auto& post : posts_.Posts()) {
     EXPECT_EQ(post.window, kMainWindow);
-    EXPECT_EQ(post.message, app::WM_DRIVER_EVENT);
+    EXPECT_EQ(post.message, codes::WM_DRIVER_EVENT);
     EXPECT_EQ(post.lParam, 0);
     received.push_back(static_cast<uint32_t>(post.wParam));
   }

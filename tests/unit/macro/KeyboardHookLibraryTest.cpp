@@ -16,18 +16,9 @@ namespace {
 
 std::vector<std::string> calls;
 
-int32_t InstallHook(uintptr_t window) {
-  calls.push_back("installhook " + std::to_string(window));
-  return 1;
-}
-int32_t SetHookStatus(int32_t status) {
-  calls.push_back("SetHookStatus " + std::to_string(status));
-  return 1;
-}
-int32_t RemoveHook() {
-  calls.push_back("removehook");
-  return 1;
-}
+void InstallHook(uintptr_t window) { calls.push_back("installhook " + std::to_string(window)); }
+void SetHookStatus(int32_t status) { calls.push_back("SetHookStatus " + std::to_string(status)); }
+void RemoveHook() { calls.push_back("removehook"); }
 
 struct FakeLibraries : platform::DynamicLibrary {
   std::u16string present = u"C:\\VN24G\\KBGetKey.dll";

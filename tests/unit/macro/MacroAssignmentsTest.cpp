@@ -16,7 +16,7 @@
 #include "fakes/ConfigFixtures.h"
 #include "fakes/RecordingMessages.h"
 #include "macro/MacroList.h"
-#include "macro/MacroStore.h"
+#include "config/MacroStore.h"
 #include "platform/MemoryRegistry.h"
 #include "platform/WideText.h"
 #include "text/LabelTable.h"

@@ -8,12 +8,13 @@
 #include <string>
 #include <vector>
 
+#include "codes/KeyCodes.h"
 #include "config/FunctionCodes.h"
 #include "config/SettingsStore.h"
 #include "fakes/ConfigFixtures.h"
 #include "macro/MacroEditor.h"
 #include "macro/MacroList.h"
-#include "macro/MacroStore.h"
+#include "config/MacroStore.h"
 #include "platform/MemoryRegistry.h"
 #include "platform/WideText.h"
 #include "text/LabelTable.h"
@@ -242,14 +243,14 @@ TEST_F(MacroEditorTest, TheDelaySwitchStoresTheGapOnTheEventBeforeAndShowsItAsAR
 TEST_F(MacroEditorTest, TheOnScreenMouseButtonsRecordThroughTheWindowsQueue) {
   FillStore(1);
   editor.Open(0);
-  editor.OnMouseButton(macro::kMacroLeftButton, false);  // not recording
+  editor.OnMouseButton(codes::kLeftButtonCode, false);  // not recording
   EXPECT_TRUE(shown.posted.empty());
 
   editor.Record();
   const struct {
     uint8_t button;
     uint32_t code;
-  } buttons[] = {{macro::kMacroLeftButton, 0xC1}, {macro::kMacroRightButton, 0xC2}, {macro::kMacroMiddleButton, 0xC3}};
+  } buttons[] = {{codes::kLeftButtonCode, 0xC1}, {codes::kRightButtonCode, 0xC2}, {codes::kMiddleButtonCode, 0xC3}};
   for (const auto& b : buttons) {
     editor.OnMouseButton(b.button, false);
     editor.OnMouseButton(b.button, true);

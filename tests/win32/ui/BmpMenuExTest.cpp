@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/PrivateMessages.h"
+#include "codes/PrivateMessages.h"
 #include "ui/menus/BmpMenuEx.h"
 #include "ui/window/Window.h"
 #include "win32/ui/UiTestSupport.h"
@@ -20,7 +20,7 @@ class PickRecorder : public ui::Window {
 
  protected:
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
-    if (message == app::WM_BMPMENU_PICK) {
+    if (message == codes::WM_BMPMENU_PICK) {
       picks.emplace_back(wParam, lParam);
       return 0;
     }

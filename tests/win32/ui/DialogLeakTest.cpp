@@ -13,7 +13,7 @@
 #include "config/DeviceCatalogue.h"
 #include "fakes/ConfigFixtures.h"
 #include "text/LabelTable.h"
-#include "macro/MacroStore.h"
+#include "config/MacroStore.h"
 #include "platform/MemoryRegistry.h"
 #include "ui/dialogs/DlgMacro.h"
 #include "ui/dialogs/DlgRestore.h"

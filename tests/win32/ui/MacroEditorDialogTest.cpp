@@ -14,7 +14,7 @@
 #include "UiTestSupport.h"
 #include "config/SettingsStore.h"
 #include "fakes/ConfigFixtures.h"
-#include "macro/MacroStore.h"
+#include "config/MacroStore.h"
 #include "platform/MemoryRegistry.h"
 #include "platform/WideText.h"
 #include "text/LabelTable.h"

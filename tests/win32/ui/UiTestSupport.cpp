@@ -209,6 +209,20 @@ ui::Bitmap CoordinateBitmap(int width, int height, BYTE blue) {
   return BitmapOf(width, height, [blue](int x, int y) { return RGB(x, y, blue); });
 }
 
+bool SavePng(const ui::Picture& picture, const std::u16string& path) {
+  UINT count = 0, size = 0;
+  Gdiplus::GetImageEncodersSize(&count, &size);
+  std::vector<BYTE> buffer(size);
+  auto* encoders = reinterpret_cast<Gdiplus::ImageCodecInfo*>(buffer.data());
+  Gdiplus::GetImageEncoders(count, size, encoders);
+  for (UINT i = 0; i < count; ++i) {
+    if (std::wstring(encoders[i].MimeType) == L"image/png")
+      return picture.Get()->Save(reinterpret_cast<const wchar_t*>(path.c_str()), &encoders[i].Clsid, nullptr) ==
+             Gdiplus::Ok;
+  }
+  return false;
+}
+
 Canvas::Canvas(int width, int height, COLORREF fill) : width_(width), height_(height) {
   BITMAPINFO info = {};
   info.bmiHeader.biSize = sizeof(info.bmiHeader);

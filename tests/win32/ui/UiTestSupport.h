@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "ui/window/Dialog.h"
@@ -60,6 +61,8 @@ ui::Picture CoordinatePicture(int width, int height, BYTE blue);
 // A device-dependent bitmap of one colour, and one coded like CoordinatePicture.
 ui::Bitmap SolidBitmap(int width, int height, COLORREF color);
 ui::Bitmap CoordinateBitmap(int width, int height, BYTE blue);
+// Writes a picture as a PNG file; false when it could not.
+bool SavePng(const ui::Picture& picture, const std::u16string& path);
 
 // A 32-bit top-down canvas to draw into and read back.
 class Canvas {
