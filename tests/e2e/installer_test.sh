@@ -36,6 +36,12 @@ if [ "$machine" = 332 ] && [ "$("$repo/cmake/wine-arch.sh")" = win64 ]; then
 fi
 
 session_start
+# Wine keeps the access lists of registry keys only while its server runs,
+# so the server stays up for the whole script (it ends with the session).
+wineserver -k >/dev/null 2>&1 8>&- || true
+wineserver -w >/dev/null 2>&1 8>&- || true
+wineserver -p 8>&- || fail "the Wine server did not start"
+await 60 "the Wine desktop did not come back" desktop_shown
 
 install_win='C:\Program Files\Varnok\VN24G'
 install_dir="$prefix/drive_c/Program Files/Varnok/VN24G"
