@@ -38,13 +38,14 @@ if ! command -v clang++ >/dev/null 2>&1 || ! can_fuzz; then
   can_fuzz || { echo "clang cannot build fuzz targets" >&2; exit 1; }
 fi
 
-# The core library, instrumented for the fuzzer and the sanitizers.
+# The core and platform libraries, instrumented for the fuzzer and the
+# sanitizers.
 cmake -S "$root" -B "$build" -G Ninja \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
   -DCMAKE_CXX_FLAGS=-fsanitize=fuzzer-no-link \
   -DVN24G_SANITIZE=ON -DVN24G_BENCHMARKS=OFF >/dev/null
-cmake --build "$build" --target vn24g_core -j "$jobs" >/dev/null
+cmake --build "$build" --target vn24g_core vn24g_platform -j "$jobs" >/dev/null
 
 flags="-std=c++17 -g -O1 -fno-omit-frame-pointer -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined"
 mkdir -p "$build/bin" "$build/artifacts"
@@ -58,7 +59,7 @@ for source in "$root"/tests/fuzz/*_fuzz.cpp; do
   binary="$build/bin/${name}_fuzz"
   echo "== building $name" >&2
   # shellcheck disable=SC2086
-  clang++ $flags -I"$root" -I"$root/tests" "$source" "$build/libvn24g_core.a" -pthread -o "$binary"
+  clang++ $flags -I"$root" -I"$root/tests" "$source" "$build/libvn24g_core.a" "$build/libvn24g_platform.a" -pthread -o "$binary"
 
   seeds="$root/tests/fuzz/corpus/$name"
   work="$build/corpus/$name"

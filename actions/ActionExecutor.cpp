@@ -3,9 +3,10 @@
 #include "actions/CombinationKeys.h"
 #include "actions/InputPrimitives.h"
 #include "actions/KeyStroke.h"
+#include "actions/MacroPlayback.h"
 #include "actions/ScrollTargetFinder.h"
+#include "codes/SocialSiteLibrary.h"
 #include "config/FunctionCodes.h"
-#include "macro/MacroPlayback.h"
 #include "platform/Shell.h"
 #include "platform/SyntheticInput.h"
 #include "platform/WindowInspection.h"
@@ -18,6 +19,9 @@ using platform::Service;
 namespace {
 
 constexpr int kSideScrollSteps = 3;
+
+// The social site's pages hang off this address.
+const std::u16string kSiteBaseAddress = quickaccess::kSiteAddress;
 
 void Open(const std::u16string& target) { Service<platform::Shell>::Get().Open(target); }
 
@@ -62,7 +66,7 @@ void ExecuteAssignment(const ButtonAssignment& record, CFaceBookFunction& social
     case FN_SCROLL_RIGHT: HorizontalScroll(-kSideScrollSteps); break;
     case FN_DOUBLE_CLICK: function.DoubleClick(); break;
     case FN_COMBINATION: PlayCombination(&record.comboModifiers); break;
-    case FN_MACRO: macro::PlayMacro(record.macroIndex); break;
+    case FN_MACRO: PlayMacro(record.macroIndex); break;
     case FN_LAUNCH_PROGRAM: {
       // An empty path names no program; handing it to the shell would open
       // whatever the shell makes of nothing.
@@ -102,15 +106,15 @@ void ExecuteAssignment(const ButtonAssignment& record, CFaceBookFunction& social
     case FN_ZOOM_IN: function.ZoomIn(); break;
     case FN_ZOOM_OUT: function.ZoomOut(); break;
     case FN_FB_HOME: Open(kSiteBaseAddress); break;
-    case FN_FB_ZOOM_OUT_WINDOW: socialSite.CallQuickAccess("OpenZoomOutWindow"); break;
-    case FN_FB_ZOOM_IN_WINDOW: socialSite.CallQuickAccess("OpenZoomInWindow"); break;
-    case FN_FB_SEARCH_FRIEND: socialSite.CallQuickAccess("OpenSearchFriend"); break;
-    case FN_FB_ALL_FRIENDS: socialSite.CallQuickAccess("OpenAllFriend"); break;
+    case FN_FB_ZOOM_OUT_WINDOW: socialSite.CallQuickAccess(quickaccess::kOpenZoomOutWindow); break;
+    case FN_FB_ZOOM_IN_WINDOW: socialSite.CallQuickAccess(quickaccess::kOpenZoomInWindow); break;
+    case FN_FB_SEARCH_FRIEND: socialSite.CallQuickAccess(quickaccess::kOpenSearchFriend); break;
+    case FN_FB_ALL_FRIENDS: socialSite.CallQuickAccess(quickaccess::kOpenAllFriend); break;
     case FN_FB_SEND_MESSAGE:
     case FN_FB_MESSAGES: Open(kSiteBaseAddress + u"?sk=messages"); break;
-    case FN_FB_ALL_MESSAGES: socialSite.CallQuickAccess("OpenAllMessage"); break;
-    case FN_FB_ALL_NOTIFICATIONS: socialSite.CallQuickAccess("OpenAllNotify"); break;
-    case FN_FB_FRIEND_ALIGN: socialSite.CallQuickAccess("OpenFriendAlign"); break;
+    case FN_FB_ALL_MESSAGES: socialSite.CallQuickAccess(quickaccess::kOpenAllMessage); break;
+    case FN_FB_ALL_NOTIFICATIONS: socialSite.CallQuickAccess(quickaccess::kOpenAllNotify); break;
+    case FN_FB_FRIEND_ALIGN: socialSite.CallQuickAccess(quickaccess::kOpenFriendAlign); break;
     case FN_FB_NOTES: Open(kSiteBaseAddress + u"notes/"); break;
     case FN_FB_EVENTS: Open(kSiteBaseAddress + u"?sk=events&ap=1"); break;
     case FN_FB_MEDIA: Open(kSiteBaseAddress + u"?sk=messages#!/?sk=media"); break;

@@ -12,9 +12,6 @@
 
 namespace actions {
 
-// The social site's pages hang off this address.
-inline const std::u16string kSiteBaseAddress = u"https://www.facebook.com/";
-
 // Codes without an action (group entries, the keyboard keys' own functions,
 // codes that are no function) do nothing.
 void ExecuteAssignment(const config::ButtonAssignment& record, CFaceBookFunction& socialSite);

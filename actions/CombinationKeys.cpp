@@ -1,6 +1,7 @@
 #include "actions/CombinationKeys.h"
 
 #include "actions/KeyStroke.h"
+#include "codes/KeyCodes.h"
 
 namespace actions {
 
@@ -14,10 +15,10 @@ struct Modifier {
 // Pressed and released in this order, whatever order the combination's text
 // shows them in.
 constexpr Modifier kModifiers[] = {
-    {kComboCtrl, vk::kControl},
-    {kComboShift, vk::kShift},
-    {kComboAlt, vk::kMenu},
-    {kComboWin, vk::kLeftWin},
+    {codes::PlayedComboBits(codes::kComboCtrl), vk::kControl},
+    {codes::PlayedComboBits(codes::kComboShift), vk::kShift},
+    {codes::PlayedComboBits(codes::kComboAlt), vk::kMenu},
+    {codes::PlayedComboBits(codes::kComboWin), vk::kLeftWin},
 };
 
 void StrokeModifiers(uint8_t modifiers, bool release) {

@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "config/FunctionCodes.h"
+#include "config/FunctionKeyModels.h"
 
 namespace actions {
 
@@ -104,10 +105,6 @@ int FindButton(const ButtonDescription* buttons, std::size_t count, uint8_t butt
 
 }  // namespace
 
-bool HasMediaFunctionKeys(int32_t modelValue) {
-  return modelValue == 0x9060 || modelValue == 0x9070 || modelValue == 0x9080;
-}
-
 CEventDispatcher::CEventDispatcher(AssignmentExecutor& executor, const tagVARNOK24G_UI_INFORMATION& device,
                                    const tagVARNOK24G_DATA_& settings)
     : executor_(executor), device_(device), settings_(settings) {}
@@ -128,7 +125,7 @@ void CEventDispatcher::OnDriverEvent(uint32_t eventCode, uint8_t deviceType) {
 void CEventDispatcher::DispatchKeyboardEvent(uint32_t eventCode) {
   const KeyEvent* key = FindKeyEvent(eventCode);
   if (key == nullptr) return;
-  if (key->rule == KeyRule::FKey && !HasMediaFunctionKeys(device_.modelValue)) return;
+  if (key->rule == KeyRule::FKey && !HasFunctionKeyMediaKeys(device_.modelValue)) return;
   const int position = FindKeyboardButton(key->buttonCode);
   if (position < 0) return;
   const ButtonAssignment& record = settings_.keyAssignments[position];

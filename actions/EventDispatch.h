@@ -26,9 +26,6 @@ constexpr uint32_t kEventTiltLeft = 0x2FF;
 constexpr uint32_t kEventZoomA = 0x40002003;
 constexpr uint32_t kEventZoomB = 0x40002103;
 
-// The models whose function keys F1 to F12 stand for their media keys.
-bool HasMediaFunctionKeys(int32_t modelValue);
-
 class CEventDispatcher {
  public:
   // Reads the model in use and its applied settings at each event; by

@@ -1,6 +1,6 @@
 #include "actions/FaceBookFunction.h"
 
-#include "app/ExeFolder.h"
+#include "codes/SocialSiteLibrary.h"
 #include "platform/Com.h"
 #include "platform/DynamicLibrary.h"
 #include "platform/Process.h"
@@ -16,11 +16,11 @@ void CFaceBookFunction::LoadQuickAccess() {
   if (acquired_) return;
   acquired_ = true;
   comOwed_ = Service<platform::Com>::Get().Initialize();
-  const std::u16string folder = app::ExeFolderOf(Service<platform::Process>::Get().ExecutablePath());
+  const std::u16string folder = platform::ExeFolderOf(Service<platform::Process>::Get().ExecutablePath());
   // Without a folder the bare name would be looked for along the library
   // search path, where any file of that name could be picked up.
   if (folder.empty()) return;
-  library_ = Service<platform::DynamicLibrary>::Get().Load(folder + u"QuickAccess.dll");
+  library_ = Service<platform::DynamicLibrary>::Get().Load(folder + quickaccess::kLibraryFile);
 }
 
 void CFaceBookFunction::ReleaseQuickAccess() {
@@ -38,7 +38,7 @@ void CFaceBookFunction::CallQuickAccess(const char* exportName) {
   if (library_ == 0) return;
   const uintptr_t address = Service<platform::DynamicLibrary>::Get().Export(library_, exportName);
   if (address == 0) return;
-  reinterpret_cast<QuickAccessEntry>(address)(front);
+  reinterpret_cast<quickaccess::Export>(address)(front);
 }
 
 }  // namespace actions

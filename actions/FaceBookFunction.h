@@ -11,14 +11,6 @@
 
 namespace actions {
 
-// The library's exports; each takes the window in front (C calling
-// convention) and returns nothing.
-constexpr const char* kQuickAccessExports[] = {
-    "OpenZoomOutWindow", "OpenZoomInWindow", "OpenSearchFriend", "OpenAllFriend",
-    "OpenAllMessage",    "OpenAllNotify",    "OpenFriendAlign",
-};
-using QuickAccessEntry = void (*)(platform::WindowHandle window);
-
 class CFaceBookFunction {
  public:
   CFaceBookFunction() = default;
@@ -37,8 +29,8 @@ class CFaceBookFunction {
   // the next LoadQuickAccess.
   void ReleaseQuickAccess();
 
-  // Calls the export `exportName` with the window in front. Nothing happens
-  // without the library or the export.
+  // Calls the export `exportName` (one of codes/SocialSiteLibrary.h) with the
+  // window in front. Nothing happens without the library or the export.
   void CallQuickAccess(const char* exportName);
 
   bool IsLoaded() const { return library_ != 0; }

@@ -35,8 +35,11 @@ int ClassifyOsVersion(const OsVersionInfo& version) {
   }
   if (version.platformId != kPlatformNt) return kOsUnknown;
   if (version.major == 5) return version.minor == 0 ? kOsWin2000 : kOsWinXp;
-  if (version.major == 6) return version.minor == 0 ? kOsVista : kOsWin7;
-  if (version.major > 6) return version.minor == 0 ? kOsUnknown : kOsWin7;
+  if (version.major == 6 && version.minor == 0) return kOsVista;
+  // A program that declares itself ready for the current systems is told
+  // their true version, 10.0 on Windows 10 and 11; those have the switcher
+  // of Vista and 7 as much as 6.2 and 6.3 do.
+  if (version.major >= 6) return kOsWin7;
   return kOsUnknown;
 }
 

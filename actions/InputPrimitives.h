@@ -20,11 +20,11 @@ enum OsClass : int {
   kOsWin2000 = 3,
   kOsWinXp = 4,        // also Server 2003
   kOsVista = 5,
-  kOsWin7 = 6,         // and later 6.x
+  kOsWin7 = 6,         // and every later version: 6.1 to 6.3, 10.0, ...
 };
 
-// Sorts a reported version into the classes above. A major version above 6
-// counts as 6.x only with a non-zero minor version: 10.0 is not recognised.
+// Sorts a reported version into the classes above. Every NT version after
+// Vista is a Windows 7 as far as the actions go, 10.0 included.
 int ClassifyOsVersion(const platform::OsVersionInfo& version);
 
 // The class of the running system.

@@ -37,13 +37,13 @@ uint8_t FoldSideModifier(uint8_t virtualKey) {
 void StrokeKeyOrButton(uint8_t code, bool release) {
   using namespace platform;
   switch (code) {
-    case kLeftButtonCode:
+    case codes::kLeftButtonCode:
       SendMouse(release ? kMouseLeftUp : kMouseLeftDown);
       return;
-    case kRightButtonCode:
+    case codes::kRightButtonCode:
       SendMouse(release ? kMouseRightUp : kMouseRightDown);
       return;
-    case kMiddleButtonCode:
+    case codes::kMiddleButtonCode:
       SendMouse(release ? kMouseMiddleUp : kMouseMiddleDown);
       return;
     default:

@@ -6,6 +6,7 @@
 #include "platform/Com.h"
 #include "platform/DebugOutput.h"
 #include "platform/DynamicLibrary.h"
+#include "platform/VirtualKeys.h"
 #include "platform/WindowInspection.h"
 
 namespace actions {
@@ -22,8 +23,6 @@ constexpr int32_t kArrowInsetPx = 5;
 // Pixels one browser-document step moves.
 constexpr int32_t kDocumentStepPx = 10;
 
-constexpr uint8_t kVkLeft = 0x25;
-constexpr uint8_t kVkRight = 0x27;
 // Key messages for the arrow keys: repeat count 1, the scan code, the
 // extended-key bit; key-up adds the previous-state and transition bits.
 constexpr uint32_t kLeftDownBits = 0x014B0001;
@@ -249,7 +248,7 @@ void HorizontalScroll(int n) {
       ClickArrowEnd(target, left, steps, cursor);
       break;
     case ScrollKind::Browser: {
-      const uint8_t key = left ? kVkLeft : kVkRight;
+      const uint8_t key = left ? vk::kLeft : vk::kRight;
       // As the 32-bit value Windows passes, whatever the width of lParam.
       const auto down = static_cast<intptr_t>(left ? kLeftDownBits : kRightDownBits);
       const auto up = static_cast<intptr_t>(left ? kLeftUpBits : kRightUpBits);

@@ -3,8 +3,8 @@
 #include <utility>
 
 #include "app/HexSetting.h"
-#include "app/PrivateMessages.h"
 #include "app/SingleDevice.h"
+#include "codes/WindowNames.h"
 #include "config/DeviceCatalogue.h"
 #include "config/SettingsStore.h"
 #include "device/InterceptionMasks.h"
@@ -13,21 +13,15 @@
 #include "platform/HidEnumeration.h"
 #include "platform/IniFile.h"
 #include "platform/Shell.h"
+#include "platform/WindowInspection.h"
 #include "platform/WindowMessages.h"
 #include "text/LabelTable.h"
 
 namespace app {
 namespace {
 
-constexpr intptr_t kDoubleClick = 515;  // WM_LBUTTONDBLCLK
-constexpr intptr_t kRightButtonDown = 516;
-constexpr uint32_t kCloseMessage = 0x0010;  // WM_CLOSE
 constexpr uint32_t kReceiverSettleMs = 200;
 constexpr int kExitResult = 2;
-
-// The editor dialogs that may be open when the program ends; each is asked
-// to close so nothing is left behind the vanished main window.
-const char16_t* const kEditorWindowNames[] = {u"CDlgCombo", u"CDlgMacro", u"CDlgAutoStart"};
 
 }  // namespace
 
@@ -98,10 +92,10 @@ void MainWindowController::OnSetScrollValues(uintptr_t wheelScrollLines, intptr_
 }
 
 void MainWindowController::OnTrayNotify(intptr_t mouseMessage) {
-  if (mouseMessage == kDoubleClick) {
+  if (mouseMessage == static_cast<intptr_t>(platform::kMsgLeftButtonDoubleClick)) {
     ShowMainWindow();
     view_.BringToFront();
-  } else if (mouseMessage == kRightButtonDown) {
+  } else if (mouseMessage == static_cast<intptr_t>(platform::kMsgRightButtonDown)) {
     view_.ShowTrayMenu(BuildTrayMenu(devices_, IsSingleDevice(), currentModel_));
   }
 }
@@ -226,9 +220,11 @@ bool MainWindowController::SwitchModel(int32_t modelValue) {
 
 void MainWindowController::Shutdown() {
   auto& windows = platform::Service<platform::WindowMessages>::Get();
-  for (const char16_t* name : kEditorWindowNames) {
+  // The editor dialogs that may be open; each is asked to close so nothing is
+  // left behind the vanished main window.
+  for (const char16_t* name : codes::kEditorWindowNames) {
     const platform::WindowHandle editor = windows.FindWindowByTitle(name);
-    if (editor != 0) windows.Post(editor, kCloseMessage, 0, 0);
+    if (editor != 0) windows.Post(editor, platform::kMsgClose, 0, 0);
   }
   view_.CloseMenus();
   view_.ReleaseLook();

@@ -1,9 +1,8 @@
 #include "app/Varnok24GConfigApp.h"
 
-#include "app/ExeFolder.h"
 #include "app/HexSetting.h"
-#include "app/PrivateMessages.h"
 #include "app/SingleDevice.h"
+#include "codes/PrivateMessages.h"
 #include "config/DeviceCatalogue.h"
 #include "config/SettingsStore.h"
 #include "device/ReceiverDetection.h"
@@ -12,6 +11,7 @@
 #include "platform/NamedMutex.h"
 #include "platform/Process.h"
 #include "platform/UiToolkit.h"
+#include "platform/WindowInspection.h"
 #include "platform/WindowMessages.h"
 #include "text/LabelTable.h"
 
@@ -33,7 +33,7 @@ bool CVarnok24G_ConfigApp::InitInstance() {
   // Pictures are decoded by the toolkit's image library, so it has to run
   // before the first window.
   imageLibraryToken_ = platform::Service<platform::UiToolkit>::Get().Start();
-  exeFolder_ = ExeFolderOf(platform::Service<platform::Process>::Get().ExecutablePath());
+  exeFolder_ = platform::ExeFolderOf(platform::Service<platform::Process>::Get().ExecutablePath());
   // Every text shown from here on, the main window's title included, comes
   // from the language file.
   LoadLanguage(exeFolder_ + u"language.xml");
@@ -77,7 +77,7 @@ bool CVarnok24G_ConfigApp::ClaimSingleInstance(const std::u16string& mainWindowT
   auto& windows = platform::Service<platform::WindowMessages>::Get();
   const platform::WindowHandle first = windows.FindWindowByTitle(mainWindowTitle);
   if (first != 0) {
-    windows.Post(first, WM_TRAY_NOTIFY, 0, kTrayDoubleClick);
+    windows.Post(first, codes::WM_TRAY_NOTIFY, 0, platform::kMsgLeftButtonDoubleClick);
   } else if (mutex_ != 0) {
     mutexes.Close(mutex_);
     mutex_ = 0;

@@ -9,6 +9,9 @@ file(GLOB_RECURSE VN24G_UI_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/ui/*.cp
 if(VN24G_UI_SOURCES)
   add_library(vn24g_ui STATIC ${VN24G_UI_SOURCES})
   target_link_libraries(vn24g_ui PUBLIC vn24g_core)
+  # What the windows call: windows and GDI drawing, GDI+ pictures and text,
+  # OLE picture loading from streams, and the tray icon.
+  target_link_libraries(vn24g_ui PRIVATE user32 gdi32 gdiplus ole32 oleaut32 uuid shell32)
   vn24g_warnings(vn24g_ui)
 endif()
 

@@ -17,8 +17,8 @@ struct ButtonAssignment {
   uint8_t buttonIndex;      // own position in its array; written, never read
   uint8_t functionCode;     // a FunctionCode; the button's own code means "unchanged"
   uint8_t macroIndex;       // used by FN_MACRO
-  uint8_t comboModifiers;   // used by FN_COMBINATION
-  uint8_t comboKey1;        // virtual key, or 0xC1/0xC2/0xC3 for a mouse button, 0 none
+  uint8_t comboModifiers;   // used by FN_COMBINATION; modifier bits of codes/KeyCodes.h
+  uint8_t comboKey1;        // virtual key, or 0xC1/0xC2/0xC3 for a mouse button (codes/KeyCodes.h), 0 none
   uint8_t comboKey2;        // same encoding as comboKey1
   char16_t programPath[kProgramPathUnits];  // used by FN_LAUNCH_PROGRAM, NUL-terminated
 };
@@ -32,11 +32,6 @@ static_assert(offsetof(ButtonAssignment, comboModifiers) == 3, "stored layout");
 static_assert(offsetof(ButtonAssignment, comboKey1) == 4, "stored layout");
 static_assert(offsetof(ButtonAssignment, comboKey2) == 5, "stored layout");
 static_assert(offsetof(ButtonAssignment, programPath) == 6, "stored layout");
-
-// Combination keys that stand for mouse buttons rather than virtual keys.
-constexpr uint8_t kComboLeftButton = 0xC1;
-constexpr uint8_t kComboRightButton = 0xC2;
-constexpr uint8_t kComboMiddleButton = 0xC3;
 
 // Array capacities of the stored settings record.
 constexpr std::size_t kMaxMouseButtons = 15;

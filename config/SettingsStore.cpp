@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "config/DeviceCatalogue.h"
-#include "macro/MacroStore.h"
+#include "config/MacroStore.h"
 #include "platform/Registry.h"
 #include "text/NumberText.h"
 

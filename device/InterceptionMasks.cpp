@@ -1,8 +1,9 @@
 #include "device/InterceptionMasks.h"
 
+#include "config/FunctionKeyModels.h"
+#include "config/SettingsStore.h"
 #include "device/DriverControlCodes.h"
 #include "device/USBDriver.h"
-#include "config/SettingsStore.h"
 #include "platform/ControlDevice.h"
 
 namespace device {
@@ -91,10 +92,6 @@ bool SendMask(Handle driver, uint32_t code, uint32_t mask) {
 
 }  // namespace
 
-bool UsesExtraKeyMask(int32_t modelValue) {
-  return modelValue == 0x9060 || modelValue == 0x9070 || modelValue == 0x9080;
-}
-
 InterceptionMasks ComputeInterceptionMasks(uint8_t deviceType, const config::tagVARNOK24G_UI_INFORMATION& device,
                                            const config::tagVARNOK24G_DATA_& settings) {
   InterceptionMasks masks{kInitialMouseMask, kInitialKeyMask, 0};
@@ -106,7 +103,8 @@ InterceptionMasks ComputeInterceptionMasks(uint8_t deviceType, const config::tag
     }
   }
   if (config::HasKeyboard(deviceType)) {
-    const bool extraKeys = UsesExtraKeyMask(device.modelValue);
+    // Function-key media keys are masked separately.
+    const bool extraKeys = config::HasFunctionKeyMediaKeys(device.modelValue);
     const std::size_t count = config::UsedKeys(device);
     for (std::size_t k = 0; k < count; ++k) {
       const uint8_t code = device.keys[k].buttonCode;

@@ -22,9 +22,6 @@ constexpr uint32_t kInitialMouseMask = 0x180;
 // Zoom in and out, the Word and Excel keys, and bit 0x40000.
 constexpr uint32_t kInitialKeyMask = 0x19C0000;
 
-// Models whose media keys double as F1 to F12 and are masked separately.
-bool UsesExtraKeyMask(int32_t modelValue);
-
 // The masks for `device` with the assignments of `settings`. `deviceType`
 // chooses which tables are looked at (1 mouse, 2 keyboard, 3 both); only the
 // positions the model uses count.

@@ -1,6 +1,8 @@
 #include "device/USBDriver.h"
 
-#include "app/PrivateMessages.h"
+#include <chrono>
+
+#include "codes/PrivateMessages.h"
 #include "device/DriverControlCodes.h"
 #include "platform/ControlDevice.h"
 #include "platform/HiddenWindow.h"
@@ -23,6 +25,22 @@ platform::Threading& Threads() { return Service<platform::Threading>::Get(); }
 // A control code whose only input is one 32-bit value.
 bool SendValue(Handle driver, uint32_t code, uint32_t value) {
   return Driver().Control(driver, code, &value, sizeof value, nullptr, 0);
+}
+
+// Tells an open driver goodbye: no button or key withheld any more, our
+// semaphore no longer released. The handle is then forgotten, so the event
+// thread starts no further fetch with it, and returned still open: the
+// caller closes it once the thread can no longer be using it. 0 when the
+// driver was not open.
+Handle LeaveDriver() {
+  DriverChannelState& state = DriverChannel();
+  const Handle driver = state.driver;
+  if (driver == 0) return 0;
+  SendValue(driver, kIoctlMouseMask, 0);
+  SendValue(driver, kIoctlKeyMask, 0);
+  Driver().Control(driver, kIoctlUnregister, nullptr, 0, nullptr, 0);
+  state.driver = 0;
+  return driver;
 }
 
 }  // namespace
@@ -78,38 +96,53 @@ bool CUSBDriver::EnableDriver() {
 
 bool CUSBDriver::CloseDriver() {
   DriverChannelState& state = DriverChannel();
-  const Handle driver = state.driver;
+  const Handle driver = LeaveDriver();
   if (driver == 0) return true;
-  SendValue(driver, kIoctlMouseMask, 0);
-  SendValue(driver, kIoctlKeyMask, 0);
-  Driver().Control(driver, kIoctlUnregister, nullptr, 0, nullptr, 0);
-  // The handle is forgotten before it is closed so that the event thread
-  // stops using it as early as possible.
-  state.driver = 0;
+  // The event thread may have read the handle just before it was forgotten
+  // and be inside a fetch with it; once the fetch lock is ours, any later
+  // fetch finds the handle gone. A fetch the driver never answers must not
+  // hold the caller, and the handle it is still using must not be closed
+  // under it: the simulated device frees the connection the thread is
+  // blocked in, and a real handle value may by then name another object.
+  // So after the bounded wait the handle is left open rather than closed.
+  if (!state.fetching.try_lock_for(std::chrono::milliseconds(kEventThreadEndWaitMs))) return true;
+  state.fetching.unlock();
   Driver().Close(driver);
   return true;
 }
 
 void CUSBDriver::ShutdownEventChannel() {
   DriverChannelState& state = DriverChannel();
-  if (state.driver != 0) CloseDriver();
+  // The driver hears the goodbye first, in its order, while the thread may
+  // still be fetching; the handle stays open until the thread is gone.
+  const Handle driver = LeaveDriver();
   // The stop flag goes up before the wake-up release, so the woken thread
   // is sure to see it.
   state.stop = 1;
   const Handle semaphore = state.semaphore;
   // When a flood has the count at its maximum this release fails, but then
   // the thread is not blocked: it drains the pending count, skipping the
-  // fetch because the driver is closed, and sees the flag after the next wait.
+  // fetch because the driver handle is forgotten, and sees the flag after
+  // the next wait.
   if (semaphore != 0) Threads().Release(semaphore, 1);
+  bool threadEnded = true;
   if (state.thread != 0) {
     // Bounded: a thread stuck in a driver call must not hold the program's
-    // exit. Closing the semaphore only after the thread has ended keeps it
-    // from waiting on a handle value that may already name something else.
-    Threads().WaitForThread(state.thread, kEventThreadEndWaitMs);
+    // exit.
+    threadEnded = Threads().WaitForThread(state.thread, kEventThreadEndWaitMs);
     Threads().Close(state.thread);
     state.thread = 0;
   }
-  if (semaphore != 0) Threads().Close(semaphore);
+  // The driver handle and the semaphore are what the thread works with, so
+  // they are closed only once it has ended. A thread still stuck after the
+  // bounded wait keeps both: they are left to the system to reclaim when
+  // the process ends, because closing them under it would let it call
+  // through a freed connection (simulated device) or a handle value that
+  // may already name something else.
+  if (threadEnded) {
+    if (driver != 0) Driver().Close(driver);
+    if (semaphore != 0) Threads().Close(semaphore);
+  }
   state.semaphore = 0;
   if (state.hiddenWindow != 0) Service<platform::HiddenWindow>::Get().Destroy(state.hiddenWindow);
   state.hiddenWindow = 0;
@@ -124,12 +157,15 @@ uint32_t CUSBDriver::EventThread(void* /*parameter*/) {
     // ever wake the thread for an event again, and looping on the failure
     // would only burn a processor.
     if (!Threads().Wait(state.semaphore)) break;
-    const Handle driver = state.driver;
-    if (driver == 0) continue;
     uint32_t code = 0;
-    if (!Driver().Control(driver, kIoctlGetEvent, &code, sizeof code, &code, sizeof code)) continue;
+    {
+      std::lock_guard<std::timed_mutex> fetching(state.fetching);
+      const Handle driver = state.driver;
+      if (driver == 0) continue;
+      if (!Driver().Control(driver, kIoctlGetEvent, &code, sizeof code, &code, sizeof code)) continue;
+    }
     const platform::WindowHandle target = state.target;
-    if (target != 0) Service<platform::WindowMessages>::Get().Post(target, app::WM_DRIVER_EVENT, code, 0);
+    if (target != 0) Service<platform::WindowMessages>::Get().Post(target, codes::WM_DRIVER_EVENT, code, 0);
   }
   return 0;
 }

@@ -8,24 +8,28 @@
 
 #include <atomic>
 #include <cstdint>
+#include <mutex>
 
 #include "platform/Handle.h"
 
 namespace device {
 
-// How long shutdown gives the event thread to notice the stop flag before it
-// closes the semaphore under it.
+// How long shutdown gives the event thread to end, and how long closing the
+// driver waits for a fetch in progress, before giving up on it.
 constexpr uint32_t kEventThreadEndWaitMs = 2000;
 
 // One value each for the whole process; the interception masks read the
 // driver handle too. The event thread reads driver, semaphore, stop and
-// target while the main thread may write them, so they are atomics: no lock
-// is taken, but no read is torn either.
+// target while the main thread may write them, so they are atomics: no read
+// is torn. The thread holds `fetching` from reading the driver handle until
+// its fetch has returned, so that closing the driver outside shutdown can
+// wait for a fetch that may still be using the handle.
 struct DriverChannelState {
   std::atomic<platform::Handle> driver{0};     // open control device; 0 while closed
   std::atomic<platform::Handle> semaphore{0};  // released by the driver once per event
   std::atomic<int32_t> stop{0};                // 1 once shutdown has begun
   std::atomic<platform::WindowHandle> target{0};
+  std::timed_mutex fetching;
   platform::Handle thread = 0;
   platform::WindowHandle hiddenWindow = 0;
 };
@@ -55,11 +59,15 @@ class CUSBDriver {
   bool EnableDriver();
 
   // Clears the mouse and key masks, unregisters and closes. The extra key
-  // mask stays as it is. Always true.
+  // mask stays as it is. The handle is closed once no fetch of the event
+  // thread is using it; a fetch still unanswered after the bounded wait
+  // keeps it open for good. Always true.
   bool CloseDriver();
 
-  // Closes the driver if open, stops and wakes the thread, and releases the
-  // semaphore, the thread handle and the hidden window.
+  // Clears the masks and unregisters if the driver is open, stops and wakes
+  // the thread, waits a bounded time for it to end, and only then closes the
+  // driver handle and the semaphore; a thread that does not end keeps both
+  // open. Releases the thread handle and the hidden window.
   void ShutdownEventChannel();
 
   static uint32_t EventThread(void* parameter);

@@ -15,8 +15,8 @@
 #include <string>
 #include <vector>
 
+#include "config/MacroStore.h"
 #include "config/UserMessages.h"
-#include "macro/MacroStore.h"
 
 namespace macro {
 

@@ -18,4 +18,9 @@ class Process {
 template <>
 Process& Service<Process>::Default();
 
+// Drive and directory of the program file, ending in a separator: the folder
+// every data file and library of the program is read from, whatever the
+// current directory is.
+std::u16string ExeFolderOf(const std::u16string& executablePath);
+
 }  // namespace platform

@@ -30,10 +30,13 @@ constexpr uint32_t kScrollBarVertical = 0x01;
 constexpr uint32_t kScrollBarSizeBox = 0x08;
 
 // Messages and their arguments.
+constexpr uint32_t kMsgClose = 0x0010;
 constexpr uint32_t kMsgKeyDown = 0x0100;
 constexpr uint32_t kMsgKeyUp = 0x0101;
 constexpr uint32_t kMsgSysCommand = 0x0112;
 constexpr uint32_t kMsgHScroll = 0x0114;
+constexpr uint32_t kMsgLeftButtonDoubleClick = 0x0203;
+constexpr uint32_t kMsgRightButtonDown = 0x0204;
 constexpr uintptr_t kScrollLineLeft = 0;
 constexpr uintptr_t kScrollLineRight = 1;
 constexpr uintptr_t kSysCommandMinimize = 0xF020;

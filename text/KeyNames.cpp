@@ -2,11 +2,9 @@
 
 #include <array>
 
-#include "config/FunctionCodes.h"
-#include "macro/MacroStore.h"
+#include "codes/KeyCodes.h"
 #include "platform/KeyboardLayout.h"
 #include "platform/WideText.h"
-#include "text/LabelTable.h"
 
 namespace text {
 namespace {
@@ -65,9 +63,9 @@ struct FixedNames {
     name[0xA3] = "RCtrl";
     name[0xA4] = "LAlt";
     name[0xA5] = "RAlt";
-    name[config::kComboLeftButton] = "LButton";
-    name[config::kComboRightButton] = "RButton";
-    name[config::kComboMiddleButton] = "MButton";
+    name[codes::kLeftButtonCode] = "LButton";
+    name[codes::kRightButtonCode] = "RButton";
+    name[codes::kMiddleButtonCode] = "MButton";
     name[0xFF] = "";
   }
 };
@@ -76,11 +74,6 @@ constexpr FixedNames kFixedNames{};
 void AppendPart(std::u16string& text, const std::u16string& part) {
   if (!text.empty()) text.push_back(u'+');
   text += part;
-}
-
-std::u16string FileNameOf(const std::u16string& path) {
-  const std::size_t slash = path.rfind(u'\\');
-  return slash == std::u16string::npos ? path : path.substr(slash + 1);
 }
 
 }  // namespace
@@ -98,32 +91,13 @@ std::u16string KeyName(uint8_t code) {
 
 std::u16string CombinationText(uint8_t modifiers, uint8_t key1, uint8_t key2) {
   std::u16string text;
-  if (modifiers & 0x01) AppendPart(text, u"Ctrl");
-  if (modifiers & 0x04) AppendPart(text, u"Alt");
-  if (modifiers & 0x02) AppendPart(text, u"Shift");
-  if (modifiers & 0x08) AppendPart(text, u"Win");
+  if (modifiers & codes::kComboCtrl) AppendPart(text, u"Ctrl");
+  if (modifiers & codes::kComboAlt) AppendPart(text, u"Alt");
+  if (modifiers & codes::kComboShift) AppendPart(text, u"Shift");
+  if (modifiers & codes::kComboWin) AppendPart(text, u"Win");
   if (key1 != 0) AppendPart(text, KeyName(key1));
   if (key2 != 0) AppendPart(text, KeyName(key2));
   return text;
-}
-
-std::u16string FunctionLabel(const config::ButtonAssignment* record) {
-  if (!record) return std::u16string();
-  switch (record->functionCode) {
-    case config::FN_COMBINATION:
-      return CombinationText(record->comboModifiers, record->comboKey1, record->comboKey2);
-    case config::FN_MACRO: {
-      // The index is a byte but the store has 100 slots.
-      const macro::tagMACROINFO* slot = macro::MacroSlot(macro::TheMacroStore, record->macroIndex);
-      return slot ? macro::MacroName(*slot) : std::u16string();
-    }
-    case config::FN_LAUNCH_PROGRAM:
-      return FileNameOf(config::ProgramPath(*record));
-    default:
-      break;
-  }
-  const char* key = config::FixedLabelKey(record->functionCode);
-  return key ? Label(key) : std::u16string();
 }
 
 }  // namespace text

@@ -1,6 +1,7 @@
 #include "ui/PublicData.h"
 
 #include "config/DeviceCatalogue.h"
+#include "config/FunctionLabel.h"
 #include "config/SettingsStore.h"
 #include "text/KeyNames.h"
 #include "ui/text/SkinText.h"
@@ -14,7 +15,7 @@ std::u16string CPublicData::CombinationText(uint8_t modifiers, uint8_t key1, uin
 }
 
 std::u16string CPublicData::FunctionLabel(const config::ButtonAssignment* record) {
-  return text::FunctionLabel(record);
+  return config::FunctionLabel(record);
 }
 
 bool CPublicData::DrawTextRegular(HDC dc, const std::u16string& text, float points, int alignment, uint32_t argb,

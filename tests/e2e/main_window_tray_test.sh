@@ -7,6 +7,8 @@
 #     even when it was never applied in this run, and gives the driver the
 #     new model's masks; the current model and unlisted models are ignored;
 #     VNType.ini is only written at exit;
+#   - the two scroll values that another program posts (0x606) go into the
+#     applied record, which the next switch stores;
 #   - Exit from the tray menu asks open editor dialogs to close, clears the
 #     masks, unregisters and closes the driver in that order and writes the
 #     current model back;
@@ -32,6 +34,7 @@ FN_SELECT_ALL=0x44
 stored_mouse() { probe assignments "$1" | sed -n 's/^mouse //p'; }
 stored_keys() { probe assignments "$1" | sed -n 's/^keys //p'; }
 stored_mouse_is() { [ "$(stored_mouse "$1")" = "$2" ]; }
+stored_scroll() { probe assignments "$1" | sed -n 's/^scroll //p'; }
 
 # A click on the empty desktop closes the menu.
 close_menus() {
@@ -87,9 +90,13 @@ stored_mouse_is "$glide" "01 02 03 44 05 09 0A 10 11 56 57" ||
 log_lines | grep -qx "0x22240C mouse mask 0x00000190 ok" || fail "the switch sent no mouse mask: $(log_lines)"
 [ "$(current_model)" = 0x9080 ] || fail "the switch wrote CurDevice $(current_model); only the exit writes it"
 
-echo "a posted model command switches to the Tempo"
+echo "scroll values from another program, then a posted model command switches to the Tempo"
+[ "$(stored_scroll "$glide")" != "7 2" ] || fail "the Glide's stored record already holds the scroll values 7 2"
+sim post "$title" 0x606 7 2 || fail "could not post the scroll values"
 sim post "$title" 0x111 0xE0009070 || fail "could not post the model command"
 await 30 "the driver did not get the Tempo's masks" masks_are 0x00000180 0x019C0100
+[ "$(stored_scroll "$glide")" = "7 2" ] ||
+  fail "the switch stored the Glide's scroll values as $(stored_scroll "$glide"), not the posted 7 2"
 
 echo "the current model and an unlisted one are ignored"
 sim log --clear >/dev/null

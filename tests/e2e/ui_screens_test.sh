@@ -4,7 +4,9 @@
 # window shows where it belongs at its size and is not blank:
 #   the message dialog with the texts of its three callers and a message too
 #   long for it, the device selection dialog, every skinned button class in
-#   every state, and the tray menu with its device sub-menu open.
+#   every state, the tray menu with its device sub-menu open, and the device
+#   drop-down, whose names are measured on the screenshot: each entry shows
+#   the picture of its state and its text stands out from it.
 # The pictures stay in BUILD_DIR/screens for looking at.
 #
 #   ui_screens_test.sh BUILD_DIR
@@ -17,7 +19,7 @@ if [ ! -f "$demo" ] || [ ! -f "$build/dist/language.xml" ]; then
   echo "skipped: needs the window-layer demo and the program folder of a Windows build"
   exit 0
 fi
-for tool in Xvfb xwininfo xdotool import convert; do
+for tool in Xvfb xwininfo xdotool import convert python3; do
   command -v $tool >/dev/null || { echo "skipped: $tool is missing"; exit 0; }
 done
 mkdir -p "$shots"
@@ -128,6 +130,23 @@ shoot buttons 1050x260
 # banner and one entry) opens its sub-menu to the right; the pointer goes
 # along the row into it and rests on the sub-menu's second model.
 shoot traymenu '1[2-9][0-9]x1[0-9][0-9]' "450 361" "570 361" "570 383"
+# The drop-down opens at 400,300 with the three sample models, the last one
+# current; the pointer rests on the first. At rest a name is slate on
+# menu1_n, under the pointer white on menu1_o, the current one orange on
+# menu1_d.
+shoot devicemenu 120x66 "460 311"
+if [ -n "$geometry" ]; then
+  origin=${geometry#*+}
+  convert "$shots/devicemenu.png" -depth 8 "$shots/devicemenu.ppm"
+  for picture in menu1_n menu1_o menu1_d; do
+    convert "$build/dist/skins/$picture.png" -depth 8 "$shots/$picture.ppm"
+  done
+  python3 "$(dirname "$0")/lib/entry_text_contrast.py" "$shots/devicemenu.ppm" \
+    "${origin%+*}" "${origin#*+}" 120 22 \
+    "$shots/menu1_o.ppm:255,255,255" "$shots/menu1_n.ppm:83,97,103" "$shots/menu1_d.ppm:235,141,36" ||
+    fail "devicemenu: a name does not read on its entry"
+  rm -f "$shots"/*.ppm
+fi
 
 echo "screenshots in $shots"
 [ "$failures" -eq 0 ]

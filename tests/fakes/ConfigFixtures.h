@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "config/DeviceCatalogue.h"
+#include "config/MacroStore.h"
 #include "config/SettingsStore.h"
 #include "macro/MacroList.h"
-#include "macro/MacroStore.h"
 
 namespace testing_config {
 

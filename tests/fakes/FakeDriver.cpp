@@ -1,5 +1,6 @@
 #include "fakes/FakeDriver.h"
 
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 
@@ -34,6 +35,25 @@ void FakeDriver::Allow(uint32_t code) {
 void FakeDriver::RefuseEverything() {
   std::lock_guard<std::mutex> lock(mutex_);
   refuseAll_ = true;
+}
+
+void FakeDriver::HoldFetches(bool hold, uint32_t answerOn) {
+  {
+    std::lock_guard<std::mutex> lock(mutex_);
+    holdFetches_ = hold;
+    answerHeldOn_ = answerOn;
+  }
+  fetchChanged_.notify_all();
+}
+
+bool FakeDriver::WaitUntilFetchHeld() {
+  std::unique_lock<std::mutex> lock(mutex_);
+  return fetchChanged_.wait_for(lock, std::chrono::seconds(10), [&] { return fetchesHeld_ > 0; });
+}
+
+bool FakeDriver::ClosedDuringCall() const {
+  std::lock_guard<std::mutex> lock(mutex_);
+  return closedDuringCall_;
 }
 
 std::size_t FakeDriver::QueueEvents(const std::vector<uint32_t>& codes) {
@@ -101,7 +121,17 @@ Handle FakeDriver::Open(const std::u16string& path) {
 
 bool FakeDriver::Control(Handle device, uint32_t code, const void* input, uint32_t inputSize, void* output,
                          uint32_t outputSize) {
-  std::lock_guard<std::mutex> lock(mutex_);
+  std::unique_lock<std::mutex> lock(mutex_);
+  if (code == device::kIoctlGetEvent && holdFetches_) {
+    ++fetchesHeld_;
+    fetchChanged_.notify_all();
+    fetchChanged_.wait(lock, [&] { return !holdFetches_; });
+    --fetchesHeld_;
+  }
+  if (answerHeldOn_ != 0 && code == answerHeldOn_) {
+    holdFetches_ = false;
+    fetchChanged_.notify_all();
+  }
   uint32_t value = 0;
   if (input != nullptr && inputSize >= sizeof value) std::memcpy(&value, input, sizeof value);
   bool ok = device == kHandle && state_.open && present_ && !refuseAll_;
@@ -133,7 +163,9 @@ bool FakeDriver::Control(Handle device, uint32_t code, const void* input, uint32
 }
 
 void FakeDriver::Close(Handle device) {
+  if (beforeClose) beforeClose();
   std::lock_guard<std::mutex> lock(mutex_);
+  if (fetchesHeld_ > 0) closedDuringCall_ = true;
   if (device != kHandle || !state_.open) return;
   state_.open = false;
   state_.semaphore = 0;

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <condition_variable>
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <initializer_list>
 #include <mutex>
 #include <map>
@@ -33,6 +35,18 @@ class FakeDriver final : public platform::ControlDevice {
   void Refuse(uint32_t code, int successes = 0);
   void Allow(uint32_t code);
   void RefuseEverything();
+
+  // From now on get-event requests wait unanswered, as a driver may keep a
+  // request pending, until HoldFetches(false) or until the driver receives
+  // `answerOn` (0: no such code). The waiting request does not block other
+  // calls, and it is recorded when it is answered.
+  void HoldFetches(bool hold, uint32_t answerOn = 0);
+  // Waits until a get-event request is being held; false after 10 s.
+  bool WaitUntilFetchHeld();
+  // Whether the handle was closed while a request on it was still pending.
+  bool ClosedDuringCall() const;
+  // Runs at the start of every Close, on the closing thread.
+  std::function<void()> beforeClose;
 
   // Driver side: one code per release of the registered semaphore, in order.
   // Returns how many were queued; the rest found the semaphore at its maximum
@@ -68,6 +82,11 @@ class FakeDriver final : public platform::ControlDevice {
 
  private:
   mutable std::mutex mutex_;
+  std::condition_variable fetchChanged_;
+  bool holdFetches_ = false;
+  uint32_t answerHeldOn_ = 0;
+  int fetchesHeld_ = 0;
+  bool closedDuringCall_ = false;
   bool present_ = true;
   bool refuseAll_ = false;
   std::map<uint32_t, int> allowance_;  // successes left for a refused code

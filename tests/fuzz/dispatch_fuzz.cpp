@@ -15,7 +15,7 @@
 #include "actions/ActionExecutor.h"
 #include "actions/EventDispatch.h"
 #include "config/FunctionCodes.h"
-#include "macro/MacroStore.h"
+#include "config/MacroStore.h"
 #include "platform/Clock.h"
 #include "platform/DebugOutput.h"
 #include "platform/Shell.h"

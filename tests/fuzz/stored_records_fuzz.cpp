@@ -10,11 +10,11 @@
 #include <vector>
 
 #include "config/DeviceCatalogue.h"
+#include "config/FunctionLabel.h"
+#include "config/MacroStore.h"
 #include "config/SettingsStore.h"
 #include "macro/MacroList.h"
-#include "macro/MacroStore.h"
 #include "platform/MemoryRegistry.h"
-#include "text/KeyNames.h"
 
 namespace {
 
@@ -61,8 +61,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   config::LoadAllSettings();
   config::ActiveSettings = config::DeviceSettingsList[0];
   config::WorkingSettings = config::ActiveSettings;
-  for (const auto& record : config::ActiveSettings.mouseAssignments) text::FunctionLabel(&record);
-  for (const auto& record : config::ActiveSettings.keyAssignments) text::FunctionLabel(&record);
+  for (const auto& record : config::ActiveSettings.mouseAssignments) config::FunctionLabel(&record);
+  for (const auto& record : config::ActiveSettings.keyAssignments) config::FunctionLabel(&record);
 
   IgnoredMessages messages;
   macro::MacroList list;

@@ -14,7 +14,7 @@
 
 #include "actions/ActionExecutor.h"
 #include "actions/EventDispatch.h"
-#include "app/PrivateMessages.h"
+#include "codes/PrivateMessages.h"
 #include "config/DeviceCatalogue.h"
 #include "config/FunctionCodes.h"
 #include "config/SettingsStore.h"
@@ -52,7 +52,7 @@ class DispatchWindow {
 
  private:
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == app::WM_DRIVER_EVENT && dispatcher_ != nullptr) {
+    if (message == codes::WM_DRIVER_EVENT && dispatcher_ != nullptr) {
       dispatcher_->OnDriverEvent(static_cast<uint32_t>(wParam), deviceType_);
       return 0;
     }

@@ -17,11 +17,12 @@
 
 #include "actions/ActionExecutor.h"
 #include "actions/EventDispatch.h"
+#include "actions/MacroPlayback.h"
+#include "codes/SocialSiteLibrary.h"
 #include "config/FunctionCodes.h"
+#include "config/MacroStore.h"
 #include "fakes/ConfigFixtures.h"
 #include "fakes/FakeProcess.h"
-#include "macro/MacroPlayback.h"
-#include "macro/MacroStore.h"
 #include "text/LabelTable.h"
 #include "win32/InputWatch.h"
 
@@ -381,7 +382,7 @@ TEST_F(MacroWin32Test, AMacroWithLoopsAndPausesPlaysWithItsRecordedTiming) {
   Macro().loopCount = 2;
 
   const DWORD start = GetTickCount();
-  macro::PlayMacro(uint8_t{0});
+  actions::PlayMacro(uint8_t{0});
   const DWORD took = GetTickCount() - start;
   ASSERT_TRUE(WaitUntil([&] { return target.Keys().size() >= 8; }));
   const std::vector<KeyTargetWindow::Key> keys = target.Keys();
@@ -422,7 +423,7 @@ TEST_F(MacroWin32Test, PlaybackStopsWhenTheMainWindowComesToTheFrontAndReleasesW
     mainWindow->BringToFront();
   });
   const DWORD start = GetTickCount();
-  macro::PlayMacro(uint8_t{0});
+  actions::PlayMacro(uint8_t{0});
   const DWORD took = GetTickCount() - start;
   opener.join();
 
@@ -470,7 +471,7 @@ TEST(ActionEngineWin32Test, TheSocialSiteLibraryZoomsTheWindowInFrontUntilItIsRe
   ASSERT_TRUE(site.IsLoaded()) << "QuickAccess.dll not found beside the program";
   const HMODULE library = GetModuleHandleW(L"QuickAccess.dll");
   ASSERT_NE(library, nullptr);
-  for (const char* name : actions::kQuickAccessExports)
+  for (const char* name : quickaccess::kExports)
     EXPECT_NE(GetProcAddress(library, name), nullptr) << name;
 
   config::ButtonAssignment record{};

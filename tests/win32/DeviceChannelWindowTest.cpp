@@ -12,7 +12,7 @@
 #include <cstring>
 #include <vector>
 
-#include "app/PrivateMessages.h"
+#include "codes/PrivateMessages.h"
 #include "device/USBDriver.h"
 #include "fakes/FakeDriver.h"
 #include "fakes/WatchedThreading.h"

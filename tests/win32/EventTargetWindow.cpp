@@ -1,6 +1,6 @@
 #include "win32/EventTargetWindow.h"
 
-#include "app/PrivateMessages.h"
+#include "codes/PrivateMessages.h"
 #include "platform/HidEnumeration.h"
 
 namespace win32tests {
@@ -32,7 +32,7 @@ bool EventTargetWindow::PumpUntil(const std::function<bool()>& done, DWORD limit
 
 LRESULT CALLBACK EventTargetWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   auto* self = reinterpret_cast<EventTargetWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (self != nullptr && message == app::WM_DRIVER_EVENT) {
+  if (self != nullptr && message == codes::WM_DRIVER_EVENT) {
     self->events.push_back(static_cast<uint32_t>(wParam));
     self->eventLParams.push_back(lParam);
     return 0;

@@ -7,8 +7,8 @@
 
 #include <string>
 
-#include "app/PrivateMessages.h"
 #include "app/Varnok24GConfigApp.h"
+#include "codes/PrivateMessages.h"
 #include "platform/win32/WideString.h"
 
 namespace {
@@ -45,7 +45,7 @@ struct TrayNotify {
 TrayNotify g_received;
 
 LRESULT CALLBACK ProbeWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == app::WM_TRAY_NOTIFY) {
+  if (message == codes::WM_TRAY_NOTIFY) {
     ++g_received.count;
     g_received.wParam = wParam;
     g_received.lParam = lParam;

@@ -8,10 +8,29 @@ in the XML moves the drawing with it. What differs between the three states
 is drawn clipped to those rectangles; everything else is drawn the same way
 in all three."""
 
+import os
+import re
+
 import glyphs
 import style
 from models import PAGE_HEIGHT, PAGE_WIDTH
 from svg import Svg, inset, rounded_rect_path
+
+# The program keeps the one list of the models whose function keys F1 to F12
+# double as their media keys; their keys carry the F-key legend as well.
+FUNCTION_KEY_MODELS_HEADER = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "config",
+                                          "FunctionKeyModels.h")
+
+
+def _function_key_media_models():
+    with open(FUNCTION_KEY_MODELS_HEADER, encoding="utf-8") as header:
+        table = re.search(r"kFunctionKeyMediaModels\[\]\s*=\s*\{([^}]*)\}", header.read())
+    if not table:
+        raise SystemExit(f"{FUNCTION_KEY_MODELS_HEADER}: no kFunctionKeyMediaModels table")
+    return frozenset(int(value, 0) for value in re.findall(r"0[xX][0-9A-Fa-f]+|\d+", table.group(1)))
+
+
+FUNCTION_KEY_MEDIA_MODELS = _function_key_media_models()
 
 FINISHES = {
     "silver": {
@@ -94,7 +113,9 @@ def _key_label(svg, rect, state, code, finish):
     the key's picture at its left end."""
     with svg.clip(rect):
         if state == "down":
-            style.checked_face(svg, rect, radius=6, bar=False)
+            style.checked_face(svg, rect, radius=6)
+        elif state == "over":
+            style.deep_face(svg, rect, radius=6)
         else:
             style.face(svg, rect, state, radius=6)
         left, top, _, bottom = rect
@@ -103,7 +124,7 @@ def _key_label(svg, rect, state, code, finish):
         if state == "normal":
             cap_fill, cap_edge, ink = "#eef2f4", "#c2ccd1", style.SLATE
         elif state == "over":
-            cap_fill, cap_edge, ink = "#2f3a40", "#2a3338", style.WHITE
+            cap_fill, cap_edge, ink = "#46545c", "#1d2529", style.WHITE
         else:
             cap_fill, cap_edge, ink = style.ORANGE, style.ACCENT_DARK, style.WHITE
         svg.path(rounded_rect_path(inset(cap, 0.5), 3), fill=cap_fill, stroke=cap_edge,
@@ -299,7 +320,7 @@ def keyboard_page(model, state, outline=False):
     if art.get("brand"):
         x, y = art["brand"]
         svg.text(x, y, "VARNOK", 7, finish["legend"], anchor="end", letter_spacing=1.5)
-    function_keys = model.value in (0x9060, 0x9070, 0x9080)
+    function_keys = model.value in FUNCTION_KEY_MEDIA_MODELS
     for button in model.keys:
         _key(svg, button, finish, False, function_keys)
     # the keyboard runs on below the page: it fades into the page

@@ -3,12 +3,12 @@ their three states.
 
 The program draws its texts itself in fixed colours: slate on light
 surfaces, white on the hover highlight, orange while pressed or checked.
-The surfaces here are chosen for those colours: light faces carry slate
-text, the hover face is a deep slate that carries white (and the keyboard
-page's pale blue-grey), the pressed face is deeper still so orange reads on
-it. The checked look of a list entry and the changed look of a keyboard key
-is a pale warm face with an orange bar: it has to carry slate text as well
-as orange.
+The surfaces here are chosen so that every text stands out at least 4.5:1
+from every pixel under it: light faces carry slate text, the hover face is
+a deep slate that carries white, the pressed face is deeper still so orange
+reads on it, and the keyboard labels' pale blue-grey hover text needs that
+deepest face too. The changed look of a keyboard key is a pale warm face:
+it carries slate text (and, while the key's label is pressed, orange).
 """
 
 from svg import inset, offset, rounded_rect_path
@@ -45,6 +45,10 @@ CHECK_BORDER = "#f0b978"
 
 ACCENT_DARK = "#c9731a"    # shadow side of orange shapes
 
+# Buttons at least this tall have room for the pressed face's orange line
+# below a line of text.
+UNDERLINED_HEIGHT = 20
+
 
 def face(svg, rect, state, radius=4, border=True):
     """A push-button face filling `rect` for state 'normal', 'over' or
@@ -58,7 +62,9 @@ def face(svg, rect, state, radius=4, border=True):
     else:
         fill = svg.linear([(0, PRESS_TOP), (1, PRESS_BOTTOM)])
         edge = PRESS_BORDER
-    outline = inset(rect, 0.5)
+    # a frame is stroked on the pixel centres; a face without one fills the
+    # whole rectangle, so no text row of a low button sits on a blended edge
+    outline = inset(rect, 0.5) if border else rect
     svg.path(rounded_rect_path(outline, radius), fill=fill,
              stroke=edge if border else "none", stroke_width=1)
     if state == "normal":
@@ -67,20 +73,27 @@ def face(svg, rect, state, radius=4, border=True):
         svg.line(left + radius, top + 1.5, right - radius, top + 1.5, "#ffffff", 1,
                  stroke_opacity=0.9)
     elif state == "down":
-        # pushed in: a shadow along the top and an orange line along the bottom
+        # pushed in: a shadow along the top and an orange line along the
+        # bottom, where the button is tall enough to keep it below its text
         left, top, right, bottom = rect
         svg.line(left + radius, top + 1.5, right - radius, top + 1.5, "#1b2226", 1)
-        svg.line(left + radius + 1, bottom - 2, right - radius - 1, bottom - 2, ORANGE, 2)
+        if bottom - top >= UNDERLINED_HEIGHT:
+            svg.line(left + radius + 1, bottom - 2, right - radius - 1, bottom - 2, ORANGE, 2)
 
 
-def checked_face(svg, rect, radius=3, bar=True):
-    """The pale warm face of a checked entry or a changed key."""
+def deep_face(svg, rect, radius=4):
+    """The hover face of a keyboard label: as deep as a pressed face, for its
+    pale text."""
+    svg.path(rounded_rect_path(inset(rect, 0.5), radius),
+             fill=svg.linear([(0, PRESS_TOP), (1, PRESS_BOTTOM)]), stroke=PRESS_BORDER,
+             stroke_width=1)
+
+
+def checked_face(svg, rect, radius=3):
+    """The pale warm face of a changed key."""
     outline = inset(rect, 0.5)
     svg.path(rounded_rect_path(outline, radius), fill=CHECK_FILL, stroke=CHECK_BORDER,
              stroke_width=1)
-    if bar:
-        left, top, _, bottom = rect
-        svg.rect((left + 1, top + 2, left + 4, bottom - 2), fill=ORANGE, rx=1)
 
 
 def glyph_colour(state):

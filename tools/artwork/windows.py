@@ -346,26 +346,26 @@ def sub_menu(state, outline=False):
 
 
 def device_menu(suffix, outline=False):
-    """The device drop-down. Its entries show menu1_o both normally and under
-    the pointer, with slate and with white text: a middle tone carries both.
-    menu1_d is the current device's (checked) and the pressed entry, with
-    orange text; menu1_n only gives the size, and is drawn as a light list."""
+    """The device drop-down, one row per entry. Each state has its own
+    picture: menu1_n is the light list the names rest on (slate text),
+    menu1_o lights the entry under the pointer (white text), and menu1_d is
+    the pressed look that the current model also keeps (orange text), so it
+    is dark enough for orange and underlined in it."""
     height = DEVICE_MENU_ENTRY * DEVICE_MENU_ENTRIES
     svg = Svg(DEVICE_MENU_WIDTH, height)
-    fills = {"n": style.CARD, "o": "#a7b5bc", "d": "#a7b5bc"}
-    svg.rect((0, 0, DEVICE_MENU_WIDTH, height), fill=fills[suffix])
+    svg.rect((0, 0, DEVICE_MENU_WIDTH, height), fill=style.CARD)
     for i in range(DEVICE_MENU_ENTRIES):
         rect = (0, DEVICE_MENU_ENTRY * i, DEVICE_MENU_WIDTH, DEVICE_MENU_ENTRY * (i + 1))
-        if suffix == "o":
-            svg.rect(rect, fill=svg.linear([(0, "#a8b6bd"), (1, "#92a1a9")]))
-            svg.line(0, rect[1] + 0.5, DEVICE_MENU_WIDTH, rect[1] + 0.5, "#c5d0d5", 1)
-            svg.line(0, rect[3] - 0.5, DEVICE_MENU_WIDTH, rect[3] - 0.5, "#8797a0", 1)
-        elif suffix == "d":
-            style.checked_face(svg, rect, radius=0)
-        else:
-            svg.line(0, rect[3] - 0.5, DEVICE_MENU_WIDTH, rect[3] - 0.5, style.LINE, 1)
-    svg.line(0.5, 0, 0.5, height, "#7a8a93", 1)
-    svg.line(DEVICE_MENU_WIDTH - 0.5, 0, DEVICE_MENU_WIDTH - 0.5, height, "#7a8a93", 1)
+        with svg.clip(rect):
+            if suffix == "n":
+                svg.line(0, rect[3] - 0.5, DEVICE_MENU_WIDTH, rect[3] - 0.5, style.LINE, 1)
+            else:
+                style.face(svg, rect, "over" if suffix == "o" else "down", radius=0, border=False)
+    # the list's frame: the first row carries its top edge, every row its
+    # sides (the window is as tall as its entries)
+    svg.line(0, 0.5, DEVICE_MENU_WIDTH, 0.5, style.INK_SOFT, 1)
+    svg.line(0.5, 0, 0.5, height, style.INK_SOFT, 1)
+    svg.line(DEVICE_MENU_WIDTH - 0.5, 0, DEVICE_MENU_WIDTH - 0.5, height, style.INK_SOFT, 1)
     if outline:
         for i in range(DEVICE_MENU_ENTRIES):
             svg.frame((0, DEVICE_MENU_ENTRY * i, DEVICE_MENU_WIDTH, DEVICE_MENU_ENTRY * (i + 1)),

@@ -15,7 +15,7 @@
 #include <thread>
 #include <vector>
 
-#include "app/PrivateMessages.h"
+#include "codes/PrivateMessages.h"
 #include "device/USBDriver.h"
 #include "platform/simulated/SimulatorClient.h"
 
@@ -34,7 +34,7 @@ struct Tally {
 Tally tally;
 
 LRESULT CALLBACK TargetProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message != app::WM_DRIVER_EVENT) return DefWindowProcW(window, message, wParam, lParam);
+  if (message != codes::WM_DRIVER_EVENT) return DefWindowProcW(window, message, wParam, lParam);
   const auto code = static_cast<uint32_t>(wParam);
   tally.lastTick = GetTickCount();
   ++tally.received;

@@ -5,7 +5,8 @@
 //
 // Scenes: tips, reset, about, long (the message dialog with the texts of its
 // callers, and one too long for it), select (device selection), buttons
-// (each skinned button class in each state), traymenu (the tray menu).
+// (each skinned button class in each state), traymenu (the tray menu),
+// devicemenu (the device drop-down, the last model current).
 // The program folder is where the program runs from: language.xml,
 // VNType.ini and skins.
 
@@ -18,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "app/DeviceList.h"
 #include "config/DeviceCatalogue.h"
 #include "platform/UiToolkit.h"
 #include "platform/win32/WideString.h"
@@ -27,6 +29,7 @@
 #include "ui/buttons/GDIBitmapBtn.h"
 #include "ui/dialogs/DlgRestore.h"
 #include "ui/dialogs/SelectDev.h"
+#include "ui/menus/DeviceDropDown.h"
 #include "ui/menus/XPMenu.h"
 #include "ui/window/GdiHandles.h"
 #include "ui/window/Picture.h"
@@ -94,7 +97,7 @@ class ButtonSheet : public ui::Window {
       if (state != 5) {
         auto& tab = tabs_[state];
         tab.Create(Handle(), Cell(x, 0, tabNormal_.Width(), tabNormal_.Height()));
-        tab.SetImages(tabNormal_, tabOver_, tabDown_, tabNormal_, 0, 0, tabNormal_.Width(), tabNormal_.Height());
+        tab.SetImages(tabNormal_, tabOver_, tabDown_, tabDown_, 0, 0, tabNormal_.Width(), tabNormal_.Height());
         tab.SetText(Label("tc_mouse"));
         auto& gdi = plain_[state];
         gdi.Create(Handle(), Cell(x, 1, resetRect.right - resetRect.left, resetRect.bottom - resetRect.top));
@@ -221,6 +224,22 @@ int ShowTrayMenu() {
   return 0;
 }
 
+// The device drop-down as the main window opens it, at a fixed place, with
+// the last model of the list as the current one.
+int ShowDeviceMenu() {
+  config::LoadDeviceCatalogue(g_folder);
+  if (config::DeviceCatalogue.empty()) return 1;
+  MenuOwner owner;
+  owner.Create(0, u"drop-down owner", WS_POPUP | WS_VISIBLE, RECT{0, 0, 1, 1}, nullptr);
+  const auto menu = ui::OpenDeviceDropDown(owner.Handle(), g_folder, app::BuildDeviceList(),
+                                           config::DeviceCatalogue.back().modelValue, POINT{400, 300});
+  if (!menu) return 1;
+  SetForegroundWindow(menu->Handle());
+  MSG msg;
+  while (GetMessageW(&msg, nullptr, 0, 0) > 0) ui::ProcessMessage(msg);
+  return 0;
+}
+
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
@@ -254,6 +273,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     result = ShowButtons();
   else if (scene == u"traymenu")
     result = ShowTrayMenu();
+  else if (scene == u"devicemenu")
+    result = ShowDeviceMenu();
   toolkit.Stop(token);
   return result;
 }

@@ -30,7 +30,8 @@ const wchar_t kUsage[] =
     L"  focus                print the title of the window that has the keyboard focus\n"
     L"  list                 print the visible top-level windows: CLASS LEFT TOP RIGHT BOTTOM TITLE\n"
     L"  balloons             print every visible tooltip window: LEFT TOP RIGHT BOTTOM TEXT\n"
-    L"  assignments MODEL    print the function codes stored for MODEL, in hexadecimal\n"
+    L"  assignments MODEL    print the function codes stored for MODEL, in hexadecimal, and its two\n"
+    L"                       scroll values (\"scroll LINES SETTING\")\n"
     L"  assign MODEL mouse|key POSITION CODE\n"
     L"                       store CODE as the function of one button in MODEL's stored record\n"
     L"  clipboard            print the clipboard's text\n"
@@ -207,7 +208,7 @@ int Assignments(const wchar_t* model) {
   std::printf("\nkeys");
   for (std::size_t i = 0; i < Used(record.keyCount, config::kMaxKeys); ++i)
     std::printf(" %02X", record.keyAssignments[i].functionCode);
-  std::printf("\n");
+  std::printf("\nscroll %d %d\n", static_cast<int>(record.wheelScrollLines), static_cast<int>(record.scrollSetting));
   return 0;
 }
 

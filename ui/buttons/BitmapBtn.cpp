@@ -1,6 +1,6 @@
 #include "ui/buttons/BitmapBtn.h"
 
-#include "app/PrivateMessages.h"
+#include "codes/PrivateMessages.h"
 #include "platform/win32/WideString.h"
 #include "ui/text/SkinText.h"
 
@@ -34,7 +34,7 @@ LRESULT CBitmapBtn::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   // A quick second click arrives as a double click, which the button treats
   // as a press; it is reported as one, or the release would come unpaired.
   if (reportPresses_ && (message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK || message == WM_LBUTTONUP)) {
-    PostMessageW(Parent(), app::WM_SKINBTN_PRESS, message == WM_LBUTTONUP ? WM_LBUTTONUP : WM_LBUTTONDOWN,
+    PostMessageW(Parent(), codes::WM_SKINBTN_PRESS, message == WM_LBUTTONUP ? WM_LBUTTONUP : WM_LBUTTONDOWN,
                  reinterpret_cast<LPARAM>(Handle()));
   }
   return SkinButton::WindowProc(message, wParam, lParam);

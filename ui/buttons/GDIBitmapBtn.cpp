@@ -59,6 +59,15 @@ void GdiSkinButton::StoreImages(std::initializer_list<HBITMAP> sources, const RE
   Redraw();
 }
 
+LRESULT GdiSkinButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  // A quick second press arrives as a double click, which the system's
+  // button would pass on to the parent as a double-click notification,
+  // itself a click to the program's windows. This button's click is its
+  // release, so the second press is made an ordinary press instead.
+  if (message == WM_LBUTTONDBLCLK) return Send(WM_LBUTTONDOWN, wParam, lParam);
+  return SkinButton::WindowProc(message, wParam, lParam);
+}
+
 LRESULT GdiSkinButton::OnLButtonDown(WPARAM keys, POINT at) {
   const HWND parent = Parent();
   if (parent && GetActiveWindow() != parent) SetActiveWindow(parent);

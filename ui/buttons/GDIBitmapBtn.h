@@ -31,6 +31,7 @@ class GdiSkinButton : public SkinButton {
   // null bitmap leaves its slot as it is.
   void StoreImages(std::initializer_list<HBITMAP> sources, const RECT& source, bool intoSpare);
 
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
   LRESULT OnEraseBackground(HDC dc) override { return FALSE; }
   LRESULT OnLButtonDown(WPARAM keys, POINT at) override;
   LRESULT OnLButtonUp(WPARAM keys, POINT at) override;

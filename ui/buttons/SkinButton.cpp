@@ -3,7 +3,7 @@
 #include <commctrl.h>
 
 #include "platform/win32/WideString.h"
-#include "ui/window/Controls.h"
+#include "ui/window/ButtonClick.h"
 
 namespace ui {
 
@@ -78,7 +78,7 @@ void SkinButton::SetTooltip(const char16_t* text) {
 }
 
 bool SkinButton::OnNotification(WORD code) {
-  if (!IsClick(code) || !onClick) return false;
+  if (!IsButtonClick(code) || !onClick) return false;
   onClick();
   return true;
 }

@@ -2,10 +2,11 @@
 
 #include <dbt.h>
 
-#include "app/PrivateMessages.h"
+#include "codes/PrivateMessages.h"
 #include "platform/HidEnumeration.h"
 #include "platform/win32/WideString.h"
 #include "ui/dialogs/DlgRestore.h"
+#include "ui/menus/DeviceDropDown.h"
 #include "ui/menus/XPMenu.h"
 #include "ui/resources/ResourceIds.h"
 
@@ -80,16 +81,16 @@ LRESULT CVarnok24G_ConfigDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lPa
         controller_.OnDeviceArrival(name);
       return 0;
     }
-    case app::WM_DRIVER_EVENT:
+    case codes::WM_DRIVER_EVENT:
       controller_.OnDriverEvent(static_cast<uint32_t>(wParam));
       return 0;
-    case app::WM_TRAY_NOTIFY:
+    case codes::WM_TRAY_NOTIFY:
       controller_.OnTrayNotify(lParam);
       return 0;
-    case app::WM_BMPMENU_PICK:
+    case codes::WM_BMPMENU_PICK:
       controller_.OnModelPick(static_cast<int32_t>(lParam));
       return 0;
-    case app::WM_SET_SCROLL_VALUES:
+    case codes::WM_SET_SCROLL_VALUES:
       controller_.OnSetScrollValues(wParam, lParam);
       return 0;
     case WM_COMMAND:
@@ -141,7 +142,7 @@ void CVarnok24G_ConfigDlg::SetTitle(const std::u16string& title) {
 
 void CVarnok24G_ConfigDlg::AddTrayIcon(const std::u16string& tip) {
   // The notification area shows small icons; the 16-pixel picture stays crisp.
-  tray_.Add(Handle(), app::WM_TRAY_NOTIFY, smallIcon_ ? smallIcon_ : icon_, tip);
+  tray_.Add(Handle(), codes::WM_TRAY_NOTIFY, smallIcon_ ? smallIcon_ : icon_, tip);
 }
 
 void CVarnok24G_ConfigDlg::RemoveTrayIcon() { tray_.Remove(); }
@@ -159,7 +160,10 @@ void CVarnok24G_ConfigDlg::ApplyModelLook(uint8_t deviceType) {
   Redraw();
 }
 
-void CVarnok24G_ConfigDlg::ShowPage(app::MainPage) { Redraw(); }
+void CVarnok24G_ConfigDlg::ShowPage(app::MainPage page) {
+  look_.MarkOpenTab(page);
+  Redraw();
+}
 
 void CVarnok24G_ConfigDlg::ReleaseLook() { look_.Release(); }
 
@@ -211,21 +215,12 @@ void CVarnok24G_ConfigDlg::ShowTrayMenu(const std::vector<app::TrayMenuEntry>& e
 }
 
 void CVarnok24G_ConfigDlg::OpenDeviceDropDown(const app::DeviceList& devices, int32_t currentModel) {
-  const Picture normal = LoadPngFile(exeFolder_ + u"skins\\menu1_n.png");
-  const Picture over = LoadPngFile(exeFolder_ + u"skins\\menu1_o.png");
-  const Picture down = LoadPngFile(exeFolder_ + u"skins\\menu1_d.png");
   POINT cursor;
   GetCursorPos(&cursor);
-  dropDown_ = std::make_unique<CBmpMenuEx>(Handle(), Handle());
-  dropDown_->SetImages(over, over, down, down, 0, 0, normal.Width(), normal.Height());
-  dropDown_->SetPosition(cursor.x, cursor.y);
-  for (const app::DeviceListEntry& entry : devices)
-    if (entry.modelValue != 0) dropDown_->AddEntry(app::EntryName(entry), entry.modelValue);
-  dropDown_->Open();
-  dropDown_->SetCurrent(currentModel);
+  dropDown_ = ui::OpenDeviceDropDown(Handle(), exeFolder_, devices, currentModel, cursor);
 }
 
-void CVarnok24G_ConfigDlg::PostModelPick(int32_t modelValue) { Post(app::WM_BMPMENU_PICK, 0, modelValue); }
+void CVarnok24G_ConfigDlg::PostModelPick(int32_t modelValue) { Post(codes::WM_BMPMENU_PICK, 0, modelValue); }
 
 int CVarnok24G_ConfigDlg::ShowMessageDialog(const std::u16string& title, const std::u16string& text, bool owned) {
   CDlgRestore dialog(owned ? Handle() : nullptr);

@@ -43,7 +43,9 @@ void MainWindowLook::AddStateButton(CGDIBitmapBtn& button, HWND window, const RE
 void MainWindowLook::AddTab(CBitmapBtn& tab, HWND window, const char* captionKey, const Picture& normal,
                             const Picture& over, const Picture& down) {
   tab.Create(window, kFirstTabRect);
-  tab.SetImages(normal, over, down, normal, 0, 0, normal.Width(), normal.Height());
+  // The open page's tab is checked and shows the pressed picture: the
+  // orange text of the checked look reads on it, not on the light one.
+  tab.SetImages(normal, over, down, down, 0, 0, normal.Width(), normal.Height());
   tab.SetText(Label(captionKey));
   tab.SetTextColors(kSkinTextNormal, kSkinTextOver, kSkinTextPressed);
 }
@@ -96,6 +98,11 @@ void MainWindowLook::LayoutDeviceTabs(uint8_t deviceType) {
       Place(keyboardTab_, kFirstTabRect, false);
       break;
   }
+}
+
+void MainWindowLook::MarkOpenTab(app::MainPage page) {
+  mouseTab_.SetChecked(page == app::kMousePage);
+  keyboardTab_.SetChecked(page == app::kKeyboardPage);
 }
 
 void MainWindowLook::ReloadDevicePicture(const std::u16string& exeFolder) {

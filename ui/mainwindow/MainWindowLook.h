@@ -66,6 +66,8 @@ class MainWindowLook {
   void Build(HWND window, const std::u16string& exeFolder, uint8_t deviceType, const CommandHandler& onCommand);
   void Paint(HWND window, HDC dc, HICON icon) const;
   void LayoutDeviceTabs(uint8_t deviceType);
+  // Shows the tab of the page on view checked, the other one not.
+  void MarkOpenTab(app::MainPage page);
   // The current device's banner, loaded beside the one on screen before the
   // old one goes.
   void ReloadDevicePicture(const std::u16string& exeFolder);

@@ -1,7 +1,8 @@
 #include "ui/menus/BmpMenuEx.h"
 
-#include "app/PrivateMessages.h"
+#include "codes/PrivateMessages.h"
 #include "ui/resources/ResourceIds.h"
+#include "ui/window/ButtonClick.h"
 
 namespace ui {
 
@@ -51,7 +52,8 @@ bool CBmpMenuEx::OnInitDialog() {
     const int top = kEntryHeight * static_cast<int>(i);
     const RECT rect = {0, top, kEntryWidth, top + kEntryHeight};
     button->Create(Handle(), rect);
-    button->SetImages(images_[0], images_[1], images_[2], images_[0], 0, top, kEntryWidth, kEntryHeight);
+    // The fourth picture is the checked look of the current entry.
+    button->SetImages(images_[0], images_[1], images_[2], images_[3], 0, top, kEntryWidth, kEntryHeight);
     button->SetText(entries[i].label);
     buttons_.push_back(std::move(button));
   }
@@ -61,11 +63,11 @@ bool CBmpMenuEx::OnInitDialog() {
 }
 
 bool CBmpMenuEx::OnCommand(WORD, WORD code, HWND control) {
-  if (code != BN_CLICKED || !control) return false;
+  if (!IsButtonClick(code) || !control) return false;
   const auto& entries = SharedEntries();
   for (std::size_t i = 0; i < buttons_.size() && i < entries.size(); ++i) {
     if (buttons_[i]->Handle() == control) {
-      PostMessageW(owner_, app::WM_BMPMENU_PICK, i, entries[i].id);
+      PostMessageW(owner_, codes::WM_BMPMENU_PICK, i, entries[i].id);
       return true;
     }
   }

@@ -33,7 +33,9 @@ class CBmpMenuEx : public Dialog {
   CBmpMenuEx(HWND owner, HWND parent);
   ~CBmpMenuEx() override;
 
-  // Each picture cut to (left, top)-(right, bottom).
+  // Each picture cut to (left, top)-(right, bottom). An entry rests on its
+  // piece of `normal`, shows `over` under the pointer, `down` while pressed
+  // and `fourth` while it is the current entry; `normal` is the background.
   void SetImages(const Picture& normal, const Picture& over, const Picture& down, const Picture& fourth, int left,
                  int top, int right, int bottom);
   // Screen position of the top-left corner, set before Open.

@@ -3,6 +3,7 @@
 #include <cwchar>
 
 #include "platform/win32/WideString.h"
+#include "ui/window/ButtonClick.h"
 
 namespace ui {
 namespace {
@@ -18,8 +19,6 @@ bool Fire(const std::function<void()>& handler) {
 }
 
 }  // namespace
-
-bool IsClick(WORD code) { return code == BN_CLICKED || code == BN_DOUBLECLICKED; }
 
 bool Control::AttachItem(HWND dialog, int id) { return Attach(GetDlgItem(dialog, id)); }
 
@@ -57,7 +56,7 @@ bool PushButton::Create(HWND parent, const RECT& rect, int id, const std::u16str
                        id);
 }
 
-bool PushButton::OnNotification(WORD code) { return IsClick(code) && Fire(onClick); }
+bool PushButton::OnNotification(WORD code) { return IsButtonClick(code) && Fire(onClick); }
 
 bool EditBox::Create(HWND parent, const RECT& rect, int id, DWORD style, DWORD exStyle) {
   return CreateControl(L"EDIT", u"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL | style, rect, parent, id,

@@ -16,11 +16,6 @@
 
 namespace ui {
 
-// True for the notifications a user means as a click. A quick second click
-// on a button with the owner-draw (or notify) style arrives as
-// BN_DOUBLECLICKED, and it is a second click all the same.
-bool IsClick(WORD code);
-
 // What every wrapped control can do.
 class Control : public Window {
  public:

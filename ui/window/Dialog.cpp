@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "ui/window/ButtonClick.h"
+
 namespace ui {
 
 HINSTANCE ResourceModule() { return GetModuleHandleW(nullptr); }
@@ -93,7 +95,7 @@ LRESULT Dialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND:
       if (ReflectNotification(wParam, lParam)) return 0;
       if (OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam))) return 0;
-      if (HIWORD(wParam) == BN_CLICKED || lParam == 0) {
+      if (IsButtonClick(HIWORD(wParam)) || lParam == 0) {
         if (LOWORD(wParam) == IDOK) {
           OnOK();
           return 0;

@@ -7,9 +7,10 @@
 
 #include "actions/ActionExecutor.h"
 #include "actions/FaceBookFunction.h"
+#include "codes/SocialSiteLibrary.h"
 #include "config/FunctionCodes.h"
+#include "config/MacroStore.h"
 #include "fakes/FakeDesktop.h"
-#include "macro/MacroStore.h"
 #include "platform/WindowInspection.h"
 #include "text/LabelTable.h"
 
@@ -35,7 +36,7 @@ FakeDesktop* calledDesktop = nullptr;
 
 template <int N>
 void Entry(platform::WindowHandle window) {
-  calledDesktop->log.push_back(std::string("call ") + actions::kQuickAccessExports[N] + " " + fakes::Hex(window));
+  calledDesktop->log.push_back(std::string("call ") + quickaccess::kExports[N] + " " + fakes::Hex(window));
 }
 
 using EntryFn = void (*)(platform::WindowHandle);
@@ -45,7 +46,7 @@ void ProvideQuickAccess(FakeDesktop& desktop) {
   calledDesktop = &desktop;
   desktop.libraryFiles[kQuickAccessPath] = kQuickAccess;
   for (int i = 0; i < 7; ++i)
-    desktop.libraryExports[{kQuickAccess, actions::kQuickAccessExports[i]}] = reinterpret_cast<uintptr_t>(kEntries[i]);
+    desktop.libraryExports[{kQuickAccess, quickaccess::kExports[i]}] = reinterpret_cast<uintptr_t>(kEntries[i]);
 }
 
 Lines Join(std::initializer_list<Lines> parts) {
@@ -197,10 +198,34 @@ TEST_F(ActionExecutorTest, EveryCodeOfTheTableCarriesOutItsAction) {
   EXPECT_EQ(desktop.releasedHandleUses, 0);
 }
 
-TEST_F(ActionExecutorTest, FlipThreeDFallsBackToSwitchingWindowsBeforeVista) {
-  desktop.version = {2, 5, 1};
-  EXPECT_EQ(Run(config::FN_FLIP_3D), (Lines{KeyLine(0xA4, kExt), KeyLine(0x09, 0), SleepLine(100), KeyLine(0x09, 2),
-                                            KeyLine(0xA4, kExtUp)}));
+TEST_F(ActionExecutorTest, FlipThreeDAndWindowSwitchingFollowTheSystemVersion) {
+  // Ctrl+Win+Tab.
+  const Lines flip3d = {KeyLine(0x11, kExt),   KeyLine(0x5B, kExt),   KeyLine(0x09, kExt),
+                        KeyLine(0x09, kExtUp), KeyLine(0x5B, kExtUp), KeyLine(0x11, kExtUp)};
+  // Left Alt+Tab with Tab held for 100 ms.
+  const Lines altTab = {KeyLine(0xA4, kExt), KeyLine(0x09, 0), SleepLine(100), KeyLine(0x09, 2),
+                        KeyLine(0xA4, kExtUp)};
+  // The same, then one more tap of left Alt after another 100 ms.
+  const Lines altTabThenAlt = {KeyLine(0xA4, kExt),   KeyLine(0x09, 0), SleepLine(100),      KeyLine(0x09, 2),
+                               KeyLine(0xA4, kExtUp), SleepLine(100),   KeyLine(0xA4, kExt), KeyLine(0xA4, kExtUp)};
+  struct Case {
+    platform::OsVersionInfo version;
+    const char* system;
+    const Lines& flip;       // function 8
+    const Lines& switching;  // function 80
+  };
+  const Case cases[] = {
+      {{2, 5, 1}, "XP", altTab, altTab},
+      {{2, 6, 0}, "Vista", flip3d, altTabThenAlt},
+      {{2, 6, 1}, "7", flip3d, altTabThenAlt},
+      {{2, 6, 2}, "8, or a later one to a program without a manifest", flip3d, altTabThenAlt},
+      {{2, 10, 0}, "10 and 11", flip3d, altTabThenAlt},
+  };
+  for (const Case& c : cases) {
+    desktop.version = c.version;
+    EXPECT_EQ(Run(8), c.flip) << "function 8 on " << c.system;
+    EXPECT_EQ(Run(80), c.switching) << "function 80 on " << c.system;
+  }
 }
 
 TEST_F(ActionExecutorTest, MaximiseAndMinimiseNeedTheirBoxAndAWindowOtherThanTheDesktop) {

@@ -28,7 +28,7 @@ TEST(OsVersionClassTest, ClassifiesEveryRowOfTheVersionTable) {
   const VersionCase cases[] = {
       {1, 4, 0, 1},   {1, 4, 10, 1},  {1, 4, 89, 1},  {1, 4, 90, 2}, {1, 4, 95, 2}, {1, 5, 0, 0},
       {1, 3, 95, 0},  {2, 5, 0, 3},   {2, 5, 1, 4},   {2, 5, 2, 4},  {2, 6, 0, 5}, {2, 6, 1, 6},
-      {2, 6, 3, 6},   {2, 10, 0, 0},  {2, 7, 0, 0},   {2, 7, 1, 6},  {2, 10, 1, 6}, {2, 4, 0, 0},
+      {2, 6, 2, 6},   {2, 6, 3, 6},   {2, 10, 0, 6},  {2, 7, 0, 6},  {2, 7, 1, 6}, {2, 10, 1, 6}, {2, 4, 0, 0},
       {2, 3, 51, 0},  {0, 6, 1, 0},   {3, 6, 1, 0},
   };
   FakeDesktop desktop;
@@ -95,9 +95,9 @@ TEST(InputPrimitivesTest, SwitchWindowTapsAltOnceMoreFromVistaOn) {
   const Case cases[] = {
       {{2, 5, 1}, altTab},         // XP: five events
       {{1, 4, 10}, altTab},        // 98
-      {{2, 10, 0}, altTab},        // reported as 10.0: not recognised
       {{2, 6, 0}, withExtraTap},   // Vista
       {{2, 6, 1}, withExtraTap},   // 7: seven events
+      {{2, 10, 0}, withExtraTap},  // 10 and 11
   };
   for (const Case& c : cases) {
     FakeDesktop desktop;

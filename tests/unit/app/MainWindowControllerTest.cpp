@@ -370,5 +370,35 @@ TEST_F(MainWindowControllerTest, DriverEventRunsTheButtonsAssignment) {
   EXPECT_TRUE(desktop.InputLog().empty());
 }
 
+// The social-site library's zoom-in export: records the windows it is given.
+std::vector<platform::WindowHandle> zoomedWindows;
+void RecordZoomIn(platform::WindowHandle window) { zoomedWindows.push_back(window); }
+
+TEST_F(MainWindowControllerTest, TheSocialSiteLibraryServesFromStartUpUntilShutdown) {
+  fakes::FakeDesktop desktop;
+  constexpr platform::Handle kLibrary = 0x7000;
+  desktop.libraryFiles[u"C:\\Program Files\\VN24G\\QuickAccess.dll"] = kLibrary;
+  desktop.libraryExports[{kLibrary, "OpenZoomInWindow"}] = reinterpret_cast<uintptr_t>(&RecordZoomIn);
+  const platform::WindowHandle editor =
+      desktop.AddWindow(fakes::FakeDesktop::kDesktop, u"Edit", {0, 0, 800, 600}, 0, u"notes.txt");
+  desktop.foreground = editor;
+  zoomedWindows.clear();
+
+  controller_.Initialise();
+  EXPECT_EQ(desktop.LoadedReferences(kLibrary), 1);
+  config::ActiveSettings.mouseAssignments[1].functionCode = 130;  // the right button zooms the site in
+  controller_.OnDriverEvent(0x02);
+  controller_.OnDriverEvent(0x00);
+  EXPECT_EQ(zoomedWindows, (std::vector<platform::WindowHandle>{editor}));
+
+  controller_.Shutdown();
+  EXPECT_EQ(desktop.LoadedReferences(kLibrary), 0);
+  EXPECT_EQ(desktop.releasedHandleUses, 0);
+  EXPECT_EQ(desktop.ComBalance(), 0);
+  // Released, the shortcut does nothing.
+  controller_.OnDriverEvent(0x02);
+  EXPECT_EQ(zoomedWindows.size(), 1u);
+}
+
 }  // namespace
 }  // namespace app

@@ -3,11 +3,10 @@
 #include <optional>
 #include <string>
 
-#include "app/ExeFolder.h"
 #include "app/HexSetting.h"
-#include "app/PrivateMessages.h"
 #include "app/SingleDevice.h"
 #include "app/Varnok24GConfigApp.h"
+#include "codes/PrivateMessages.h"
 #include "config/DeviceCatalogue.h"
 #include "fakes/FakeHidBus.h"
 #include "fakes/FakeProcess.h"
@@ -15,11 +14,14 @@
 #include "fakes/TempFolder.h"
 #include "platform/IniFile.h"
 #include "platform/LocalNamedMutex.h"
+#include "platform/Process.h"
 #include "text/LabelTable.h"
 
 namespace app {
 namespace {
 
+using codes::WM_TRAY_NOTIFY;
+using platform::ExeFolderOf;
 using platform::ScopedService;
 
 // Records which start-up windows were shown and answers the device choice.

@@ -7,8 +7,10 @@
   format, size and bit depth, and every skin file its size;
 - a window's three state pictures differ only inside the rectangles where
   the program puts buttons, and every button does change there;
-- the text the program draws on a button in each state reads on that
-  state's piece of picture;
+- every text the program draws on a picture reads on the pixels under it
+  in each state (normal, pointer over, pressed, checked): the picture the
+  drawing code chooses for that state, cut where the code cuts it, against
+  the text colour of that state, at least 4.5:1;
 - the sample models: VNType.ini lists exactly the model folders, every
   DeviceSkn.xml is sound, and its page pictures change at its label and
   mark rectangles and nowhere else.
@@ -17,6 +19,7 @@ Reads BMP and PNG itself (Python's zlib only), so it needs nothing but
 python3."""
 
 import argparse
+import functools
 import os
 import re
 import struct
@@ -171,6 +174,7 @@ def changed_share(a, b, rect):
     return changed / ((right - left) * (bottom - top))
 
 
+@functools.lru_cache(maxsize=None)
 def _luminance(rgb):
     def channel(c):
         c /= 255
@@ -184,23 +188,73 @@ def contrast(a, b):
     return (la + 0.05) / (lb + 0.05)
 
 
-def text_ground(picture, rect):
-    """The colour behind a caption: the most frequent colour of the middle
-    band of the rectangle, where the program centres its text."""
+def worst_ground(picture, box, colour):
+    """The pixel of `box` (left, top, right, bottom) that the text colour
+    stands out from least, as (contrast, (x, y), pixel)."""
+    left, top, right, bottom = box
+    worst = None
+    for y in range(top, bottom):
+        for x in range(left, right):
+            pixel = picture.pixel(x, y)
+            ratio = contrast(pixel, colour)
+            if worst is None or ratio < worst[0]:
+                worst = (ratio, (x, y), pixel)
+    return worst
+
+
+# Least contrast of any text with the pixels under it.
+READABLE = 4.5
+
+# Text colours.
+SLATE = (83, 97, 103)          # normal captions, the main window's labels
+WHITE = (255, 255, 255)        # captions under the pointer
+ORANGE = (235, 141, 36)        # captions pressed or checked
+KEY_HOVER_TEXT = (150, 170, 190)  # keyboard labels under the pointer
+MESSAGE_TEXT = (0x53, 0x5C, 0x6B)  # the message dialog's title and message
+
+# Captions are one line of the 14-pixel caption font.
+LINE = 14
+# Strings of the image library at 8 points: one line and its leading.
+SMALL_LINE = 14
+
+
+def centred_caption(rect, left_inset=3, right_inset=3):
+    """Where a skinned button of the image-library kind puts its caption: one
+    line centred between its edges, the left one moved 3 pixels in (the
+    right inset keeps the text off the face's frame)."""
     left, top, right, bottom = rect
-    counts = {}
-    middle = (top + bottom) // 2
-    for y in range(max(top, middle - 4), min(bottom, middle + 4)):
-        for x in range(left + (right - left) // 4, right - (right - left) // 4):
-            colour = picture.pixel(x, y)
-            counts[colour] = counts.get(colour, 0) + 1
-    return max(counts, key=counts.get)
+    line_top = top + (bottom - top - LINE) // 2
+    return (left + left_inset, line_top, right - right_inset, line_top + LINE)
 
 
-SLATE = (83, 97, 103)
-WHITE = (255, 255, 255)
-ORANGE = (235, 141, 36)
-KEY_HOVER_TEXT = (150, 170, 190)
+def gdi_caption(rect, pressed, left_inset=3, right_inset=3):
+    """Where a skinned button of the GDI kind puts its caption: centred on
+    its middle at rest, and one pixel lower inside (left + 9, right - 4)
+    while pressed or checked."""
+    left, top, right, bottom = rect
+    line_top = top + (bottom - top) // 2 - LINE // 2
+    if pressed:
+        return (left + max(9, left_inset), line_top + 1, right - max(4, right_inset),
+                line_top + 1 + LINE)
+    return (left + left_inset, line_top, right - right_inset, line_top + LINE)
+
+
+def image_button_looks(normal, over, down, fourth=None):
+    """The state pictures and text colours of a skinned button of the
+    image-library kind; `fourth` is the checked look, where the program
+    checks the button."""
+    looks = [("normal", normal, SLATE), ("over", over, WHITE), ("pressed", down, ORANGE)]
+    if fourth is not None:
+        looks.append(("checked", fourth, ORANGE))
+    return looks
+
+
+class Readability:
+    def assert_reads(self, what, picture, box, colour):
+        ratio, at, pixel = worst_ground(picture, box, colour)
+        self.assertGreaterEqual(ratio, READABLE,
+                                f"{what}: text {colour} on {pixel} at {at} gives {ratio:.2f}:1")
+
 
 # -- what the program expects -------------------------------------------------
 
@@ -220,31 +274,50 @@ RESOURCES = {
 }
 
 # Windows whose pictures come in three states: (normal, over, down)
-# resources, and their buttons as (rectangle, the program draws a caption).
-MAIN_BUTTONS = [((532, 32, 558, 54), False), ((565, 32, 588, 54), False),
-                ((593, 32, 617, 54), False), ((625, 32, 647, 54), False),
-                ((65, 344, 201, 373), True), ((414, 346, 475, 369), True),
-                ((493, 346, 556, 369), True), ((581, 346, 639, 369), True)]
-OK_CANCEL_CLOSE = [((188, 100, 250, 130), True), ((266, 100, 322, 130), True),
-                   ((320, 5, 340, 22), False)]
+# resources, the kind of skinned button the window uses ("gdi": bitmaps cut
+# from the state pictures; "image": image-library pieces), and its buttons
+# as (rectangle, caption), where caption is None for a button without text
+# and otherwise how far from the button's left edge the caption may start
+# (a button with an icon on its left keeps its caption right of it).
+NO_TEXT = None
+MAIN_BUTTONS = [((532, 32, 558, 54), NO_TEXT), ((565, 32, 588, 54), NO_TEXT),
+                ((593, 32, 617, 54), NO_TEXT), ((625, 32, 647, 54), NO_TEXT),
+                ((65, 344, 201, 373), 26), ((414, 346, 475, 369), 3),
+                ((493, 346, 556, 369), 3), ((581, 346, 639, 369), 3)]
+OK_CANCEL_CLOSE = [((188, 100, 250, 130), 3), ((266, 100, 322, 130), 3),
+                   ((320, 5, 340, 22), NO_TEXT)]
 DIALOG_STATES = {
-    "main window": ((147, 148, 146), MAIN_BUTTONS),
-    "program launch": ((138, 139, 137), OK_CANCEL_CLOSE + [((224, 63, 325, 88), True)]),
-    "combination keys": ((141, 142, 140), [((118, 103, 190, 131), True),
-                                           ((191, 103, 263, 131), True),
-                                           ((237, 5, 258, 22), False)]),
-    "message": ((151, 136, 150), OK_CANCEL_CLOSE),
-    "macro editor": ((144, 145, 143), [
-        ((283, 270, 343, 296), True), ((363, 270, 421, 296), True), ((415, 0, 441, 26), False),
-        ((17, 232, 72, 252), True), ((73, 232, 127, 252), True), ((291, 220, 431, 246), True),
-        ((292, 47, 304, 59), False), ((308, 47, 362, 61), True), ((292, 69, 304, 81), False),
-        ((308, 69, 437, 84), True), ((292, 89, 359, 110), True), ((322, 150, 353, 203), False),
-        ((354, 150, 373, 203), False), ((374, 150, 405, 203), False)]),
+    "main window": ((147, 148, 146), "gdi", MAIN_BUTTONS),
+    "program launch": ((138, 139, 137), "image", OK_CANCEL_CLOSE + [((224, 63, 325, 88), 3)]),
+    "combination keys": ((141, 142, 140), "image", [((118, 103, 190, 131), 3),
+                                                    ((191, 103, 263, 131), 3),
+                                                    ((237, 5, 258, 22), NO_TEXT)]),
+    "message": ((151, 136, 150), "image", OK_CANCEL_CLOSE),
+    "macro editor": ((144, 145, 143), "image", [
+        ((283, 270, 343, 296), 3), ((363, 270, 421, 296), 3), ((415, 0, 441, 26), NO_TEXT),
+        ((17, 232, 72, 252), 3), ((73, 232, 127, 252), 3), ((291, 220, 431, 246), 24),
+        ((292, 47, 304, 59), NO_TEXT), ((308, 47, 362, 61), 3), ((292, 69, 304, 81), NO_TEXT),
+        ((308, 69, 437, 84), 3), ((292, 89, 359, 110), 3), ((322, 150, 353, 203), NO_TEXT),
+        ((354, 150, 373, 203), NO_TEXT), ((374, 150, 405, 203), NO_TEXT)]),
+}
+
+# Strings the windows draw straight onto their normal picture with the
+# image library, at 8 points: (resource, the area the text may cover as
+# left, top, right, bottom, colour). The one-line labels take the top line
+# of their layout rectangle; the message may wrap down to the button row,
+# which lies across the lower part of its rectangle.
+WINDOW_STRINGS = {
+    "main window device label": (147, (240, 37, 530, 37 + SMALL_LINE), SLATE),
+    "main window version": (147, (428, 388, 648, 388 + SMALL_LINE), SLATE),
+    "message title": (151, (10, 7, 154, 27), MESSAGE_TEXT),
+    "message text": (151, (85, 60, 335, 100), MESSAGE_TEXT),
 }
 
 MOUSE_CODES = {1, 2, 3, 4, 5, 9, 10, 16, 17, 86, 87}
 KEY_CODES = {86, 87} | set(range(96, 118))
 PAGE = (621, 220)
+# How far a label keeps from the page's edges.
+LABEL_MARGIN = 2
 
 
 def load_resources():
@@ -275,12 +348,13 @@ def skin(name):
     return picture(os.path.join(ARGS.dist_skins, name))
 
 
-class States:
+class States(Readability):
     """Shared checks of a window drawn in three states."""
 
-    def check_states(self, name, pictures, buttons, text=True, over_text=WHITE):
+    def check_states(self, name, pictures, rects):
+        """The over and down pictures differ from the normal one at every
+        button and nowhere else."""
         normal, over, down = pictures
-        rects = [rect for rect, _ in buttons]
         for other, state in ((over, "over"), (down, "down")):
             self.assertEqual((other.width, other.height), (normal.width, normal.height),
                              f"{name}: {state} picture has another size")
@@ -289,17 +363,18 @@ class States:
             for rect in rects:
                 self.assertGreater(changed_share(normal, other, rect), 0.05,
                                    f"{name}: button {rect} does not change when {state}")
-        if not text:
-            return
-        for rect, caption in buttons:
-            if not caption:
+
+    def check_captions(self, name, kind, looks, buttons):
+        """Each caption on the piece of each state's picture under it."""
+        for rect, inset in buttons:
+            if inset is NO_TEXT:
                 continue
-            for pic, colour, state, least in ((normal, SLATE, "normal", 4.5),
-                                              (over, over_text, "over", 4.5),
-                                              (down, ORANGE, "down", 3.0)):
-                ground = text_ground(pic, rect)
-                self.assertGreaterEqual(contrast(ground, colour), least,
-                                        f"{name}: {state} caption of {rect} on {ground}")
+            for state, pic, colour in looks:
+                if kind == "gdi":
+                    box = gdi_caption(rect, state in ("pressed", "checked"), inset)
+                else:
+                    box = centred_caption(rect, inset)
+                self.assert_reads(f"{name}: {state} caption of {rect}", pic, box, colour)
 
 
 # -- tests --------------------------------------------------------------------
@@ -326,10 +401,18 @@ class BuiltInPictures(unittest.TestCase, States):
 
     def test_state_pictures_change_only_at_buttons_and_captions_read(self):
         entries = load_resources()
-        for name, (numbers, buttons) in DIALOG_STATES.items():
+        for name, (numbers, kind, buttons) in DIALOG_STATES.items():
             with self.subTest(window=name):
                 pictures = [picture(entries[n][1]) for n in numbers]
-                self.check_states(name, pictures, buttons)
+                self.check_states(name, pictures, [rect for rect, _ in buttons])
+                # none of these windows checks a button
+                self.check_captions(name, kind, image_button_looks(*pictures), buttons)
+
+    def test_strings_drawn_on_the_windows_read(self):
+        entries = load_resources()
+        for name, (number, box, colour) in WINDOW_STRINGS.items():
+            with self.subTest(text=name):
+                self.assert_reads(name, picture(entries[number][1]), box, colour)
 
     def test_status_panels_cover_themselves_with_plain_background(self):
         entries = load_resources()
@@ -355,29 +438,38 @@ class Skins(unittest.TestCase, States):
                             for i in range(entries)]
                 else:
                     rows = [(0, 23 * d, width, 23 * (d + 1)) for d in range(entries)]
-                self.check_states(prefix, pictures, [(r, True) for r in rows])
+                self.check_states(prefix, pictures, rows)
+                # The highlight is a rounded pill inside the entry and a
+                # category shows an arrow at its right end: the names keep
+                # clear of both.
+                for rect in rows:
+                    box = centred_caption(rect, 8, 22)
+                    for state, pic, colour in image_button_looks(*pictures):
+                        self.assert_reads(f"{prefix} {state} entry {rect}", pic, box, colour)
 
     def test_device_drop_down(self):
-        pictures = [skin(f"menu1_{n}.png") for n in "nod"]
-        sizes = {(p.width, p.height) for p in pictures}
-        self.assertEqual(len(sizes), 1)
-        width, height = sizes.pop()
-        self.assertEqual(width, 120)
-        self.assertGreaterEqual(height, 30 * 22, "room for every model of the device list")
-        # menu1_o carries the names normally (slate) and under the pointer
-        # (white); menu1_d the checked and pressed ones (orange)
+        """Entry i of the drop-down is a button over rows 22 i to 22 (i + 1)
+        of the pictures, cut to menu1_n's size: menu1_n at rest, menu1_o
+        under the pointer, menu1_d pressed and for the current model."""
+        normal, over, down = [skin(f"menu1_{n}.png") for n in "nod"]
+        for pic in (over, down):
+            self.assertEqual((pic.width, pic.height), (normal.width, normal.height))
+        self.assertEqual(normal.width, 120)
+        self.assertGreaterEqual(normal.height, 30 * 22, "room for every model of the device list")
         for i in range(30):
-            rect = (0, 22 * i, 120, 22 * (i + 1))
-            ground = text_ground(pictures[1], rect)
-            self.assertGreaterEqual(contrast(ground, SLATE), 2.5, f"entry {i}")
-            self.assertGreaterEqual(contrast(ground, WHITE), 2.0, f"entry {i}")
-            self.assertGreaterEqual(contrast(text_ground(pictures[2], rect), ORANGE), 2.0)
+            box = centred_caption((0, 22 * i, 120, 22 * (i + 1)))
+            for state, pic, colour in image_button_looks(normal, over, down, fourth=down):
+                self.assert_reads(f"drop-down entry {i} {state}", pic, box, colour)
 
     def test_device_tab(self):
+        """The tab of the open page is checked and shows the down picture."""
         pictures = [skin(f"device_button_{n}.png") for n in ("normal", "over", "down")]
         for pic in pictures:
             self.assertEqual((pic.width, pic.height), (111, 28))
-        self.check_states("device tab", pictures, [((0, 0, 111, 28), True)])
+        tab = (0, 0, 111, 28)
+        self.check_states("device tab", pictures, [tab])
+        for state, pic, colour in image_button_looks(*pictures, fourth=pictures[2]):
+            self.assert_reads(f"device tab {state}", pic, centred_caption(tab), colour)
 
     def test_list_icons(self):
         for kind in ("up", "down", "delay"):
@@ -460,6 +552,11 @@ class SampleModels(unittest.TestCase, States):
                 left, top, right, bottom = rect
                 self.assertTrue(0 <= left < right <= PAGE[0] and 0 <= top < bottom <= PAGE[1],
                                 f"{rect} leaves the page")
+            # a label on the page's edge would lose its frame to the window's
+            left, top, right, bottom = pos
+            self.assertTrue(LABEL_MARGIN <= left and right <= PAGE[0] - LABEL_MARGIN
+                            and LABEL_MARGIN <= top and bottom <= PAGE[1] - LABEL_MARGIN,
+                            f"label {pos} touches the page's edge")
             labels.append(pos)
             marks.append(mark)
         rects = labels + marks
@@ -475,23 +572,49 @@ class SampleModels(unittest.TestCase, States):
             self.assertEqual((pic.kind, pic.width, pic.height, pic.bits), ("bmp",) + PAGE + (24,))
         self.assertEqual(changed_outside(normal, over, rects), [], "over differs off the buttons")
         self.assertEqual(changed_outside(normal, down, rects), [], "down differs off the buttons")
-        hover_text = WHITE if prefix == "Mouse" else KEY_HOVER_TEXT
         for label in labels:
             # the label lies on its rectangle: its hover and pressed looks
-            # fill it, and the captions read on them
+            # fill it
             self.assertGreater(changed_share(normal, over, label), 0.6, f"label {label} (over)")
             self.assertGreater(changed_share(normal, down, label), 0.6, f"label {label} (down)")
-            ground = text_ground(normal, label)
-            self.assertGreaterEqual(contrast(ground, SLATE), 4.5, f"label {label}")
-            self.assertGreaterEqual(contrast(text_ground(over, label), hover_text), 3.0)
-            self.assertGreaterEqual(contrast(text_ground(down, label), ORANGE), 2.0)
-            if prefix == "Keyboard":
-                # a changed key shows its label on the pressed piece in slate
-                self.assertGreaterEqual(contrast(text_ground(down, label), SLATE), 4.5,
-                                        f"changed label {label}")
+            if prefix == "Mouse":
+                self.check_mouse_label(label, normal, over, down)
+            else:
+                self.check_key_label(label, normal, over, down)
         for mark in marks:
             # a hovered label lights its mark: the part under it changes
             self.assertGreater(changed_share(normal, down, mark), 0.3, f"mark {mark}")
+
+
+    def check_mouse_label(self, label, normal, over, down):
+        """A mouse label is a GDI button: slate at rest, white under the
+        pointer, orange pressed, on the pieces of the three pictures."""
+        for state, pic, colour in (("normal", normal, SLATE), ("over", over, WHITE),
+                                   ("pressed", down, ORANGE)):
+            # the label's corners are rounded: its name keeps clear of them
+            self.assert_reads(f"mouse label {label} {state}", pic,
+                              gdi_caption(label, state == "pressed", 6, 6), colour)
+
+    def check_key_label(self, label, normal, over, down):
+        """A key label centres its text between (left + 8, right - 5), and
+        one pixel lower between (left + 9, right - 4) while pressed; its
+        keycap picture takes its left end, which the text keeps clear of. A
+        changed key shows its name in slate on the down picture."""
+        left, top, right, bottom = label
+        keycap_end = left + (bottom - top)
+        line_top = top + (bottom - top) // 2 - LINE // 2
+        rest = (keycap_end, line_top, right - 5, line_top + LINE)
+        pressed = (keycap_end, line_top + 1, right - 4, line_top + 1 + LINE)
+        for state, pic, colour, box in (("normal", normal, SLATE, rest),
+                                        ("over", over, KEY_HOVER_TEXT, rest),
+                                        ("changed", down, SLATE, rest)):
+            self.assert_reads(f"key label {label} {state}", pic, box, colour)
+        # The pressed orange shares the down picture with the changed key's
+        # slate, and no ground gives both 4.5:1: the changed look, which
+        # stays, is the one made to read; the pressed one shows while the
+        # button is held and stays distinguishable from its ground.
+        ratio, at, pixel = worst_ground(down, pressed, ORANGE)
+        self.assertGreaterEqual(ratio, 2.0, f"key label {label} pressed: {pixel} at {at}")
 
 
 def main():

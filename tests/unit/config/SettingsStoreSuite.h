@@ -19,11 +19,11 @@
 
 #include "config/DeviceCatalogue.h"
 #include "config/FunctionCodes.h"
+#include "config/MacroStore.h"
 #include "config/SettingsStore.h"
 #include "fakes/ConfigFixtures.h"
 #include "fakes/RecordingMessages.h"
 #include "macro/MacroList.h"
-#include "macro/MacroStore.h"
 #include "platform/Registry.h"
 
 namespace settings_suite {

@@ -5,7 +5,7 @@
 #include <cstring>
 #include <thread>
 
-#include "app/PrivateMessages.h"
+#include "codes/PrivateMessages.h"
 #include "config/DeviceCatalogue.h"
 #include "config/SettingsStore.h"
 #include "device/DriverControlCodes.h"
@@ -238,7 +238,7 @@ TEST_F(DriverChannelTest, EachReleaseGivesOneFetchAndOnePostInOrder) {
   std::vector<uint32_t> received;
   for (const auto& post : posts_.Posts()) {
     EXPECT_EQ(post.window, kMainWindow);
-    EXPECT_EQ(post.message, app::WM_DRIVER_EVENT);
+    EXPECT_EQ(post.message, codes::WM_DRIVER_EVENT);
     EXPECT_EQ(post.lParam, 0);
     received.push_back(static_cast<uint32_t>(post.wParam));
   }
@@ -271,6 +271,85 @@ TEST_F(DriverChannelTest, ShutdownWithDriverNeverOpenedSendsNothingAndEndsTheThr
   EXPECT_TRUE(threads_.threadEnded);
   EXPECT_EQ(DriverChannel().semaphore.load(), 0u);
   EXPECT_EQ(DriverChannel().thread, 0u);
+}
+
+TEST_F(DriverChannelTest, ShutdownClosesTheDriverOnlyAfterTheEventThreadHasEnded) {
+  Channel().StartEventChannel(kMainWindow);
+  ASSERT_TRUE(Channel().EnableDriver());
+  // An event is being fetched when the program exits; the driver answers
+  // the request once it is unregistered.
+  driver_.HoldFetches(true, device::kIoctlUnregister);
+  ASSERT_EQ(driver_.QueueEvents({0x08}), 1u);
+  ASSERT_TRUE(driver_.WaitUntilFetchHeld());
+  bool threadEndedAtClose = false;
+  driver_.beforeClose = [&] { threadEndedAtClose = threads_.threadEnded; };
+
+  const std::size_t before = driver_.Calls().size();
+  Channel().ShutdownEventChannel();
+  const std::vector<std::string> steps = driver_.Steps();
+  EXPECT_THAT(std::vector<std::string>(steps.begin() + before, steps.end()),
+              ElementsAre("0x22240C", "0x222410", "0x222404", "0x222408", "close"));
+  EXPECT_TRUE(threadEndedAtClose);
+  EXPECT_FALSE(driver_.ClosedDuringCall());
+  EXPECT_FALSE(driver_.HandleOpen());
+}
+
+TEST_F(DriverChannelTest, ThreadThatDoesNotEndKeepsTheDriverHandleAndTheSemaphore) {
+  Channel().StartEventChannel(kMainWindow);
+  ASSERT_TRUE(Channel().EnableDriver());
+  // The driver never answers the fetch in time: the bounded wait runs out.
+  driver_.HoldFetches(true);
+  ASSERT_EQ(driver_.QueueEvents({0x08}), 1u);
+  ASSERT_TRUE(driver_.WaitUntilFetchHeld());
+  const platform::Handle semaphore = DriverChannel().semaphore;
+  threads_.endWaitRunsOut = true;
+
+  const std::size_t before = driver_.Calls().size();
+  Channel().ShutdownEventChannel();
+  const std::vector<std::string> steps = driver_.Steps();
+  // The goodbye still reaches the driver, but nothing is closed under the
+  // thread that is still using the handle and the semaphore.
+  EXPECT_THAT(std::vector<std::string>(steps.begin() + before, steps.end()),
+              ElementsAre("0x22240C", "0x222410", "0x222404"));
+  EXPECT_TRUE(driver_.HandleOpen());
+  EXPECT_FALSE(driver_.ClosedDuringCall());
+  EXPECT_THAT(threads_.closed, ::testing::Not(::testing::Contains(semaphore)));
+  EXPECT_EQ(DriverChannel().driver.load(), 0u);
+
+  // Answered at last, the thread finishes its fetch, sees the stop flag and
+  // ends.
+  driver_.HoldFetches(false);
+  EXPECT_TRUE(threads_.FinishThread());
+  EXPECT_FALSE(driver_.ClosedDuringCall());
+}
+
+TEST_F(DriverChannelTest, ClosingWhileTheChannelRunsWaitsForTheFetchInProgressAndTheDriverCanBeReopened) {
+  Channel().StartEventChannel(kMainWindow);
+  ASSERT_TRUE(Channel().EnableDriver());
+  driver_.HoldFetches(true, device::kIoctlUnregister);
+  ASSERT_EQ(driver_.QueueEvents({0x08}), 1u);
+  ASSERT_TRUE(driver_.WaitUntilFetchHeld());
+
+  std::size_t before = driver_.Calls().size();
+  EXPECT_TRUE(Channel().CloseDriver());
+  std::vector<std::string> steps = driver_.Steps();
+  EXPECT_THAT(std::vector<std::string>(steps.begin() + before, steps.end()),
+              ElementsAre("0x22240C", "0x222410", "0x222404", "0x222408", "close"));
+  EXPECT_FALSE(driver_.ClosedDuringCall());
+  EXPECT_FALSE(driver_.HandleOpen());
+  EXPECT_EQ(DriverChannel().driver.load(), 0u);
+
+  // The thread is still there: a new open registers the same semaphore and
+  // its events arrive again.
+  before = driver_.Calls().size();
+  ASSERT_TRUE(Channel().EnableDriver());
+  steps = driver_.Steps();
+  EXPECT_THAT(std::vector<std::string>(steps.begin() + before, steps.end()),
+              ElementsAre("open", "0x222400", "0x222414"));
+  EXPECT_EQ(driver_.Calls()[before + 1].value, SemaphoreValue());
+  ASSERT_EQ(driver_.QueueEvents({0x10}), 1u);
+  ASSERT_TRUE(posts_.WaitForPosts(2));
+  EXPECT_EQ(posts_.Posts().back().wParam, 0x10u);
 }
 
 TEST_F(DriverChannelTest, ForgottenShutdownRunsWhenTheChannelGoes) {

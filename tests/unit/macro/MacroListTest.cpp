@@ -3,11 +3,11 @@
 #include <cstring>
 
 #include "config/FunctionCodes.h"
+#include "config/MacroStore.h"
 #include "config/SettingsStore.h"
 #include "fakes/ConfigFixtures.h"
 #include "fakes/RecordingMessages.h"
 #include "macro/MacroList.h"
-#include "macro/MacroStore.h"
 #include "platform/MemoryRegistry.h"
 #include "platform/WideText.h"
 #include "text/LabelTable.h"

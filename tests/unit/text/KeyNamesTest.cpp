@@ -1,20 +1,13 @@
 #include <gtest/gtest.h>
 
-#include <cstring>
+#include <map>
 
-#include "config/ButtonAssignment.h"
-#include "config/FunctionCodes.h"
-#include "fakes/ConfigFixtures.h"
-#include "macro/MacroStore.h"
 #include "platform/KeyboardLayout.h"
-#include "platform/WideText.h"
 #include "text/KeyNames.h"
-#include "text/LabelTable.h"
 
 namespace {
 
 using text::CombinationText;
-using text::FunctionLabel;
 using text::KeyName;
 
 // These run against the build's own layout: US English natively, and the
@@ -75,6 +68,38 @@ TEST(KeyNameTest, CharacterRuleUsesTheLayoutsUnshiftedCharacter) {
   EXPECT_EQ(layout.askedScanCode, 0u);
 }
 
+TEST(KeyNameTest, EveryCodeOfTheFixedTableAndNoOther) {
+  // Every code not in the table asks the layout, which here types 'q'.
+  ScriptedLayout layout;
+  layout.character = u'q';
+  platform::ScopedService<platform::KeyboardLayout> installed(layout);
+  const std::map<int, std::u16string> fixed = {
+      {0x00, u""},          {0x08, u"Backspace"}, {0x09, u"Tab"},      {0x0C, u"Clr"},
+      {0x0D, u"Enter"},     {0x10, u"Shift"},     {0x11, u"Ctrl"},     {0x12, u"Alt"},
+      {0x13, u"Pause"},     {0x14, u"CapsLock"},  {0x1B, u"Esc"},      {0x20, u"Space"},
+      {0x21, u"PageUp"},    {0x22, u"PageDown"},  {0x23, u"End"},      {0x24, u"Home"},
+      {0x25, u"Left"},      {0x26, u"Up"},        {0x27, u"Right"},    {0x28, u"Down"},
+      {0x29, u"Select"},    {0x2A, u"Print"},     {0x2B, u"Enter"},    {0x2C, u"Snapshot"},
+      {0x2D, u"Insert"},    {0x2E, u"Delete"},    {0x2F, u"Help"},     {0x5B, u"LWin"},
+      {0x5C, u"RWin"},      {0x5D, u"App"},       {0x60, u"(0)"},      {0x61, u"(1)"},
+      {0x62, u"(2)"},       {0x63, u"(3)"},       {0x64, u"(4)"},      {0x65, u"(5)"},
+      {0x66, u"(6)"},       {0x67, u"(7)"},       {0x68, u"(8)"},      {0x69, u"(9)"},
+      {0x6A, u"(*)"},       {0x6B, u"(+)"},       {0x6C, u"\\"},      {0x6D, u"(-)"},
+      {0x6E, u"(.)"},       {0x6F, u"(/)"},       {0x70, u"F1"},       {0x71, u"F2"},
+      {0x72, u"F3"},        {0x73, u"F4"},        {0x74, u"F5"},       {0x75, u"F6"},
+      {0x76, u"F7"},        {0x77, u"F8"},        {0x78, u"F9"},       {0x79, u"F10"},
+      {0x7A, u"F11"},       {0x7B, u"F12"},       {0x90, u"Numlock"},  {0x91, u"Scroll Lock"},
+      {0xA0, u"LShift"},    {0xA1, u"RShift"},    {0xA2, u"LCtrl"},    {0xA3, u"RCtrl"},
+      {0xA4, u"LAlt"},      {0xA5, u"RAlt"},      {0xC1, u"LButton"},  {0xC2, u"RButton"},
+      {0xC3, u"MButton"},   {0xFF, u""},
+  };
+  for (int code = 0; code < 256; ++code) {
+    const auto entry = fixed.find(code);
+    const std::u16string expected = entry != fixed.end() ? entry->second : u"Q";
+    EXPECT_EQ(KeyName(static_cast<uint8_t>(code)), expected) << std::hex << code;
+  }
+}
+
 TEST(CombinationTextTest, ModifiersInDisplayOrderThenKeys) {
   struct Case {
     uint8_t modifiers, key1, key2;
@@ -93,104 +118,6 @@ TEST(CombinationTextTest, ModifiersInDisplayOrderThenKeys) {
   for (const Case& c : cases)
     EXPECT_EQ(CombinationText(c.modifiers, c.key1, c.key2), c.text)
         << int(c.modifiers) << " " << int(c.key1) << " " << int(c.key2);
-}
-
-class FunctionLabelTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    testing_config::ResetConfiguration();
-    LabelTable::Instance().Set(LabelTable::IndexOf("tc_max_win"), u"Maximize window");
-    LabelTable::Instance().Set(LabelTable::IndexOf("tc_copy"), u"Copy");
-    LabelTable::Instance().Set(LabelTable::IndexOf("tc_combokey"), u"Key combination");
-    LabelTable::Instance().Set(LabelTable::IndexOf("tc_advance"), u"Windows");
-  }
-  void TearDown() override {
-    testing_config::ResetConfiguration();
-    LabelTable::Instance().Clear();
-  }
-
-  static config::ButtonAssignment Record(uint8_t function) {
-    config::ButtonAssignment record{};
-    record.functionCode = function;
-    return record;
-  }
-};
-
-TEST_F(FunctionLabelTest, FixedLabelsComeFromTheLanguageTable) {
-  struct Case {
-    uint8_t function;
-    const char16_t* label;
-  };
-  const Case cases[] = {
-      {config::FN_MAXIMIZE, u"Maximize window"},
-      {config::FN_MAXIMIZE_ALT, u"Maximize window"},
-      {config::FN_COPY, u"Copy"},
-      {config::FN_GROUP_ADVANCED, u""},
-      {config::FN_PLAY_PAUSE_ALT, u""},
-      {config::FN_DELETE, u""},
-      {40, u""},
-      {255, u""},
-  };
-  for (const Case& c : cases) {
-    const config::ButtonAssignment record = Record(c.function);
-    EXPECT_EQ(FunctionLabel(&record), c.label) << int(c.function);
-  }
-  EXPECT_EQ(FunctionLabel(nullptr), u"");
-}
-
-TEST_F(FunctionLabelTest, CombinationShowsItsKeys) {
-  config::ButtonAssignment record = Record(config::FN_COMBINATION);
-  record.comboModifiers = 0x01;
-  record.comboKey1 = 0x53;
-  EXPECT_EQ(FunctionLabel(&record), u"Ctrl+S");
-}
-
-TEST_F(FunctionLabelTest, ProgramShowsItsFileNameOnly) {
-  struct Case {
-    const char16_t* path;
-    const char16_t* label;
-  };
-  const Case cases[] = {
-      {u"", u""},
-      {u"C:\\Tools\\Editor\\edit.exe", u"edit.exe"},
-      {u"notes.exe", u"notes.exe"},
-      {u"C:\\Tools\\", u""},
-  };
-  for (const Case& c : cases) {
-    config::ButtonAssignment record = Record(config::FN_LAUNCH_PROGRAM);
-    config::SetProgramPath(record, c.path);
-    EXPECT_EQ(FunctionLabel(&record), c.label);
-  }
-  // A stored path that fills the field without a terminator ends at the field.
-  config::ButtonAssignment record = Record(config::FN_LAUNCH_PROGRAM);
-  std::fill(std::begin(record.programPath), std::end(record.programPath), u'p');
-  record.programPath[10] = u'\\';
-  EXPECT_EQ(FunctionLabel(&record), std::u16string(249, u'p'));
-}
-
-TEST_F(FunctionLabelTest, MacroShowsTheNameInItsStoreSlot) {
-  macro::SetMacroName(macro::TheMacroStore.macros[0], u"First");
-  macro::SetMacroName(macro::TheMacroStore.macros[2], u"Sign-off");
-  std::fill(std::begin(macro::TheMacroStore.macros[99].macroName),
-            std::end(macro::TheMacroStore.macros[99].macroName), u'z');  // no terminator
-  macro::TheMacroStore.macroCount = 3;
-  struct Case {
-    uint8_t index;
-    std::u16string label;
-  };
-  const Case cases[] = {
-      {2, u"Sign-off"},
-      {5, u""},  // an empty slot
-      {99, std::u16string(260, u'z')},
-      {0, u"First"},
-      {100, u""},  // beyond the store, not wrapped round to the first slot
-      {255, u""},
-  };
-  for (const Case& c : cases) {
-    config::ButtonAssignment record = Record(config::FN_MACRO);
-    record.macroIndex = c.index;
-    EXPECT_EQ(FunctionLabel(&record), c.label) << int(c.index);
-  }
 }
 
 }  // namespace

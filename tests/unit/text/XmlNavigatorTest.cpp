@@ -79,6 +79,16 @@ TEST(XmlNavigatorText, SlashInUnquotedValueDoesNotEmptyTheElement) {
   // After a closing quote the '/' ends the tag, and </a> is stray.
   EXPECT_FALSE(Load(xml, "<r><a b=\"c\"/>t</a></r>"));
   EXPECT_EQ(TextOf("<r><a b=\"c\"/>t</a></r>", u"a"), u"");
+  // So does a '/' right after an attribute written without a value: a is
+  // empty, the text is r's, and </a> is stray.
+  EXPECT_FALSE(Load(xml, "<r><a b/>t</a></r>"));
+  EXPECT_EQ(TextOf("<r><a b/>t</a></r>", u"a"), u"");
+  // What follows the empty a is its sibling, not its child.
+  EXPECT_FALSE(Load(xml, "<r><a b/><c>x</c></a></r>"));
+  xml.ResetPosition();
+  ASSERT_TRUE(xml.FindChildElement(u"a"));
+  ASSERT_TRUE(xml.FindChildElement(u"c"));
+  EXPECT_EQ(xml.ChildText(), u"x");
 }
 
 TEST(XmlNavigatorText, ApostropheOutsideAValueDoesNotHideTheRest) {

@@ -1,11 +1,12 @@
 // The device drop-down: one skinned entry per model, the current one marked,
-// a click reported to the owner as the entry's index and id.
+// each entry on the picture of its state, a click reported to the owner as
+// the entry's index and id.
 
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
-#include "app/PrivateMessages.h"
+#include "codes/PrivateMessages.h"
 #include "ui/menus/BmpMenuEx.h"
 #include "ui/window/Window.h"
 #include "win32/ui/UiTestSupport.h"
@@ -19,7 +20,7 @@ class PickRecorder : public ui::Window {
 
  protected:
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
-    if (message == app::WM_BMPMENU_PICK) {
+    if (message == codes::WM_BMPMENU_PICK) {
       picks.emplace_back(wParam, lParam);
       return 0;
     }
@@ -83,6 +84,38 @@ TEST_F(BmpMenuExTest, MarksTheCurrentModelOnly) {
     EXPECT_FALSE(static_cast<ui::SkinButton*>(ui::Window::FromHandle(menu.EntryButton(i)))->Checked());
 }
 
+TEST_F(BmpMenuExTest, EachEntryShowsThePictureOfItsState) {
+  constexpr COLORREF kNormal = RGB(240, 240, 240), kOver = RGB(60, 70, 80), kDown = RGB(30, 30, 40),
+                     kFourth = RGB(90, 20, 20);
+  const ui::Picture normal = uitest::SolidPicture(120, 200, kNormal), over = uitest::SolidPicture(120, 200, kOver),
+                    down = uitest::SolidPicture(120, 200, kDown), fourth = uitest::SolidPicture(120, 200, kFourth);
+  ui::CBmpMenuEx menu(owner_.Handle(), owner_.Handle());
+  menu.SetImages(normal, over, down, fourth, 0, 0, 120, 200);
+  menu.SetPosition(300, 200);
+  menu.AddEntry(u"under the pointer", 0x9050);
+  menu.AddEntry(u"current", 0x9060);
+  menu.AddEntry(u"pressed", 0x9070);
+  menu.AddEntry(u"at rest", 0x9080);
+  ASSERT_TRUE(menu.Open());
+  SetForegroundWindow(menu.Handle());
+  menu.SetCurrent(0x9060);
+  SetCursorPos(300 + 60, 200 + 11);
+  SendMessageW(menu.EntryButton(0), WM_MOUSEMOVE, 0, MAKELPARAM(60, 11));
+  SendMessageW(menu.EntryButton(2), BM_SETSTATE, TRUE, 0);
+  uitest::PumpFor(100);
+
+  uitest::Canvas canvas(120, 4 * 22);
+  uitest::CaptureWindow(menu.Handle(), canvas);
+  // The corners of each entry show its picture; the name is in the middle.
+  const COLORREF expected[] = {kOver, kFourth, kDown, kNormal};
+  for (int i = 0; i < 4; ++i) {
+    EXPECT_EQ(canvas.Pixel(1, 22 * i + 1), expected[i]) << i;
+    EXPECT_EQ(canvas.Pixel(118, 22 * i + 20), expected[i]) << i;
+  }
+  SendMessageW(menu.EntryButton(2), BM_SETSTATE, FALSE, 0);
+  ReleaseCapture();
+}
+
 TEST_F(BmpMenuExTest, ClickTellsTheOwnerIndexAndModel) {
   ui::CBmpMenuEx menu(owner_.Handle(), owner_.Handle());
   Fill(menu);
@@ -92,6 +125,21 @@ TEST_F(BmpMenuExTest, ClickTellsTheOwnerIndexAndModel) {
   ASSERT_EQ(owner_.picks.size(), 1u);
   EXPECT_EQ(owner_.picks[0].first, 2u);
   EXPECT_EQ(owner_.picks[0].second, 0x9080);
+}
+
+TEST_F(BmpMenuExTest, QuickSecondClickIsASecondPick) {
+  ui::CBmpMenuEx menu(owner_.Handle(), owner_.Handle());
+  Fill(menu);
+  ASSERT_TRUE(menu.Open());
+  uitest::PumpPending();
+  RECT entry;
+  GetWindowRect(menu.EntryButton(1), &entry);
+  uitest::ClickTwiceQuickly(POINT{entry.left + 10, entry.top + 10});
+  ASSERT_EQ(owner_.picks.size(), 2u);
+  for (const auto& pick : owner_.picks) {
+    EXPECT_EQ(pick.first, 1u);
+    EXPECT_EQ(pick.second, 0x9070);
+  }
 }
 
 TEST_F(BmpMenuExTest, DestroyingEmptiesTheSharedList) {

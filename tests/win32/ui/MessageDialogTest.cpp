@@ -17,6 +17,10 @@ namespace {
 
 using uitest::ModalScript;
 
+// Where the dialog writes its two texts.
+constexpr RECT kTitleArea = {10, 7, 154, 27};
+constexpr RECT kMessageArea = {85, 60, 335, 148};
+
 class MessageDialog : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -152,19 +156,19 @@ TEST_F(MessageDialog, TheTextsGoIntoTheirRectanglesAndALongMessageIsCut) {
             0);
 
   Capture(u"Tips", u"", titled);
-  const Difference title = Compare(empty, titled, {ui::CDlgRestore::kTitleArea});
+  const Difference title = Compare(empty, titled, {kTitleArea});
   EXPECT_GT(title.count, 20);
   EXPECT_EQ(title.outside, 0);
 
   Capture(u"", u"No Varnok wireless device connected. Application will close now.", messaged);
-  const Difference message = Compare(empty, messaged, {ui::CDlgRestore::kMessageArea});
+  const Difference message = Compare(empty, messaged, {kMessageArea});
   EXPECT_GT(message.count, 200);
   EXPECT_EQ(message.outside, 0);
 
   std::u16string text;
   for (int i = 0; i < 30; ++i) text += u"A message much longer than its rectangle. ";
   Capture(u"", text, longMessage);
-  const Difference cut = Compare(empty, longMessage, {ui::CDlgRestore::kMessageArea});
+  const Difference cut = Compare(empty, longMessage, {kMessageArea});
   EXPECT_GT(cut.count, message.count);
   EXPECT_EQ(cut.outside, 0);
 }

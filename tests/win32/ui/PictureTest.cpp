@@ -17,20 +17,6 @@
 
 namespace {
 
-bool SavePng(const ui::Picture& picture, const std::u16string& path) {
-  UINT count = 0, size = 0;
-  Gdiplus::GetImageEncodersSize(&count, &size);
-  std::vector<BYTE> buffer(size);
-  auto* encoders = reinterpret_cast<Gdiplus::ImageCodecInfo*>(buffer.data());
-  Gdiplus::GetImageEncoders(count, size, encoders);
-  for (UINT i = 0; i < count; ++i) {
-    if (std::wstring(encoders[i].MimeType) == L"image/png")
-      return picture.Get()->Save(reinterpret_cast<const wchar_t*>(path.c_str()), &encoders[i].Clsid, nullptr) ==
-             Gdiplus::Ok;
-  }
-  return false;
-}
-
 // A 24-bit BMP file whose pixel (x, y) is RGB(x * 10, y * 10, 99).
 std::string BmpBytes(int width, int height) {
   const int stride = (width * 3 + 3) & ~3;
@@ -69,7 +55,7 @@ TEST(Pictures, PngFileKeepsEveryPixelAndItsAlpha) {
   ui::Picture source = uitest::CoordinatePicture(40, 30, 7);
   source.Get()->SetPixel(3, 4, Gdiplus::Color(128, 10, 20, 30));
   const std::u16string path = folder.ProgramPath() + u"skin.png";
-  ASSERT_TRUE(SavePng(source, path));
+  ASSERT_TRUE(uitest::SavePng(source, path));
 
   const ui::Picture loaded = ui::LoadPngFile(path);
   ASSERT_FALSE(loaded.Empty());
@@ -155,7 +141,7 @@ TEST(Pictures, BmpFileThatDoesNotLoadEmptiesTheBitmap) {
 TEST(Pictures, LoadingAgainAndAgainHoldsNoMoreObjects) {
   fakes::TempFolder folder;
   folder.Write("page.bmp", BmpBytes(50, 40));
-  ASSERT_TRUE(SavePng(uitest::CoordinatePicture(50, 40, 1), folder.ProgramPath() + u"menu.png"));
+  ASSERT_TRUE(uitest::SavePng(uitest::CoordinatePicture(50, 40, 1), folder.ProgramPath() + u"menu.png"));
   ui::Bitmap bitmap;
   SIZE size = {};
   const auto before = uitest::CountResources();

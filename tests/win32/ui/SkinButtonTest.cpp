@@ -1,6 +1,7 @@
 // The three skinned buttons: which image and text colour each state shows,
 // pieces cut from under the button, hover tracking with the capture, the
-// press reports, clicks released off the button, and tooltips.
+// press reports, two quick clicks, clicks released off the button, and
+// tooltips.
 
 #include <windows.h>
 
@@ -12,9 +13,10 @@
 #include <vector>
 
 #include "UiTestSupport.h"
-#include "app/PrivateMessages.h"
+#include "codes/PrivateMessages.h"
 #include "ui/buttons/BitmapBtn.h"
 #include "ui/buttons/GDIBitmapBtn.h"
+#include "ui/window/ButtonClick.h"
 
 namespace {
 
@@ -57,10 +59,10 @@ class Host : public ui::Window {
     if (message == WM_COMMAND) {
       MSG queued;
       releaseReportQueuedAtClick =
-          PeekMessageW(&queued, Handle(), app::WM_SKINBTN_PRESS, app::WM_SKINBTN_PRESS, PM_NOREMOVE) &&
+          PeekMessageW(&queued, Handle(), codes::WM_SKINBTN_PRESS, codes::WM_SKINBTN_PRESS, PM_NOREMOVE) &&
           queued.wParam == WM_LBUTTONUP;
     }
-    if (message == WM_COMMAND || message == app::WM_SKINBTN_PRESS || message == WM_MOUSEMOVE)
+    if (message == WM_COMMAND || message == codes::WM_SKINBTN_PRESS || message == WM_MOUSEMOVE)
       received.push_back({message, wParam, lParam});
     return Window::WindowProc(message, wParam, lParam);
   }
@@ -415,7 +417,7 @@ TEST(SkinButtonClicks, PressReportsArePostedBeforeEachOwnProcessing) {
   SendMessageW(skinned.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
   SendMessageW(skinned.Handle(), WM_LBUTTONUP, 0, at);
   uitest::PumpPending();
-  EXPECT_TRUE(host.Of(app::WM_SKINBTN_PRESS).empty());
+  EXPECT_TRUE(host.Of(codes::WM_SKINBTN_PRESS).empty());
   EXPECT_EQ(host.Of(WM_COMMAND).size(), 1u);
 
   host.received.clear();
@@ -426,13 +428,13 @@ TEST(SkinButtonClicks, PressReportsArePostedBeforeEachOwnProcessing) {
   EXPECT_TRUE(host.releaseReportQueuedAtClick);
   uitest::PumpPending();
   ASSERT_EQ(host.received.size(), 3u);
-  EXPECT_EQ(host.received[0].message, app::WM_SKINBTN_PRESS);
+  EXPECT_EQ(host.received[0].message, codes::WM_SKINBTN_PRESS);
   EXPECT_EQ(host.received[0].wParam, static_cast<WPARAM>(WM_LBUTTONDOWN));
   EXPECT_EQ(host.received[0].lParam, self);
   EXPECT_EQ(host.received[1].message, static_cast<UINT>(WM_COMMAND));
   EXPECT_EQ(HIWORD(host.received[1].wParam), BN_CLICKED);
   EXPECT_EQ(host.received[1].lParam, self);
-  EXPECT_EQ(host.received[2].message, app::WM_SKINBTN_PRESS);
+  EXPECT_EQ(host.received[2].message, codes::WM_SKINBTN_PRESS);
   EXPECT_EQ(host.received[2].wParam, static_cast<WPARAM>(WM_LBUTTONUP));
 
   // A quick second press arrives as a double click and is reported as a press.
@@ -440,10 +442,44 @@ TEST(SkinButtonClicks, PressReportsArePostedBeforeEachOwnProcessing) {
   SendMessageW(skinned.Handle(), WM_LBUTTONDBLCLK, MK_LBUTTON, at);
   SendMessageW(skinned.Handle(), WM_LBUTTONUP, 0, at);
   uitest::PumpPending();
-  const auto reports = host.Of(app::WM_SKINBTN_PRESS);
+  const auto reports = host.Of(codes::WM_SKINBTN_PRESS);
   ASSERT_EQ(reports.size(), 2u);
   EXPECT_EQ(reports[0].wParam, static_cast<WPARAM>(WM_LBUTTONDOWN));
   EXPECT_EQ(reports[1].wParam, static_cast<WPARAM>(WM_LBUTTONUP));
+}
+
+// A parent that counts its button's clicks the way the program's windows
+// tell them from the button's other notifications.
+class ClickCounter : public ui::Window {
+ public:
+  int clicks = 0;
+
+  ClickCounter() {
+    Create(0, u"click counter", WS_POPUP | WS_VISIBLE, RECT{kHostX, kHostY, kHostX + 300, kHostY + 200}, nullptr);
+    SetForegroundWindow(Handle());
+    SetActiveWindow(Handle());
+  }
+
+ protected:
+  bool OnCommand(WORD, WORD code, HWND control) override {
+    if (!control || !ui::IsButtonClick(code)) return false;
+    ++clicks;
+    return true;
+  }
+};
+
+TEST(SkinButtonClicks, TwoQuickClicksAreTwoClicks) {
+  const SlotPictures skin;
+  for (Kind kind : {Kind::Bitmap, Kind::Gdi, Kind::GdiEx}) {
+    SCOPED_TRACE(Name(kind));
+    ClickCounter parent;
+    auto button = MakeButton(kind, parent.Handle(), kFirst, skin);
+    uitest::PumpPending();
+    POINT at = Inside(kFirst);
+    ClientToScreen(parent.Handle(), &at);
+    uitest::ClickTwiceQuickly(at);
+    EXPECT_EQ(parent.clicks, 2);
+  }
 }
 
 TEST(SkinButtonClicks, ReleasingAfterDraggingOff) {

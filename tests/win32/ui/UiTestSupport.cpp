@@ -175,6 +175,18 @@ LRESULT ModalScript::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void Click(HWND button) { SendMessageW(button, BM_CLICK, 0, 0); }
 
+void ClickTwiceQuickly(POINT screen) {
+  SetCursorPos(screen.x, screen.y);
+  INPUT inputs[4] = {};
+  const DWORD flags[4] = {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP};
+  for (int i = 0; i < 4; ++i) {
+    inputs[i].type = INPUT_MOUSE;
+    inputs[i].mi.dwFlags = flags[i];
+  }
+  SendInput(4, inputs, sizeof(INPUT));
+  PumpFor(200);
+}
+
 void PostKey(HWND window, WPARAM key) {
   const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyW(static_cast<UINT>(key), 0)) << 16;
   PostMessageW(window, WM_KEYDOWN, key, scan | 1);
@@ -195,6 +207,20 @@ ui::Bitmap SolidBitmap(int width, int height, COLORREF color) {
 
 ui::Bitmap CoordinateBitmap(int width, int height, BYTE blue) {
   return BitmapOf(width, height, [blue](int x, int y) { return RGB(x, y, blue); });
+}
+
+bool SavePng(const ui::Picture& picture, const std::u16string& path) {
+  UINT count = 0, size = 0;
+  Gdiplus::GetImageEncodersSize(&count, &size);
+  std::vector<BYTE> buffer(size);
+  auto* encoders = reinterpret_cast<Gdiplus::ImageCodecInfo*>(buffer.data());
+  Gdiplus::GetImageEncoders(count, size, encoders);
+  for (UINT i = 0; i < count; ++i) {
+    if (std::wstring(encoders[i].MimeType) == L"image/png")
+      return picture.Get()->Save(reinterpret_cast<const wchar_t*>(path.c_str()), &encoders[i].Clsid, nullptr) ==
+             Gdiplus::Ok;
+  }
+  return false;
 }
 
 Canvas::Canvas(int width, int height, COLORREF fill) : width_(width), height_(height) {

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "ui/window/Dialog.h"
@@ -45,6 +46,10 @@ class ModalScript : public ui::Window {
 
 // Clicks a push button the way the system does for BM_CLICK.
 void Click(HWND button);
+// Two clicks of the left button at `screen` through the system's input, as
+// quick as a double click, and everything they cause handled: the window
+// there receives the second press as a double click.
+void ClickTwiceQuickly(POINT screen);
 // Posts a key press and release to `window`.
 void PostKey(HWND window, WPARAM key);
 
@@ -56,6 +61,8 @@ ui::Picture CoordinatePicture(int width, int height, BYTE blue);
 // A device-dependent bitmap of one colour, and one coded like CoordinatePicture.
 ui::Bitmap SolidBitmap(int width, int height, COLORREF color);
 ui::Bitmap CoordinateBitmap(int width, int height, BYTE blue);
+// Writes a picture as a PNG file; false when it could not.
+bool SavePng(const ui::Picture& picture, const std::u16string& path);
 
 // A 32-bit top-down canvas to draw into and read back.
 class Canvas {

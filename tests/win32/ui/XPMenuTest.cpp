@@ -18,6 +18,19 @@ constexpr COLORREF kBanner = RGB(130, 10, 90);
 constexpr COLORREF kMark = RGB(250, 120, 0);
 constexpr COLORREF kUntouched = RGB(7, 7, 7);
 
+// The menu's own colours: the picture column's gradient, column by column
+// from the entry's left edge, the entry's background, and the highlight.
+constexpr COLORREF kGradient[25] = {
+    RGB(254, 252, 251), RGB(254, 251, 251), RGB(243, 241, 237), RGB(239, 237, 237), RGB(237, 236, 238),
+    RGB(232, 234, 237), RGB(228, 231, 237), RGB(226, 230, 237), RGB(221, 228, 237), RGB(219, 226, 238),
+    RGB(216, 224, 238), RGB(212, 222, 238), RGB(210, 220, 238), RGB(206, 218, 239), RGB(202, 215, 238),
+    RGB(199, 213, 239), RGB(195, 211, 239), RGB(193, 209, 240), RGB(190, 206, 240), RGB(186, 205, 239),
+    RGB(183, 204, 239), RGB(179, 201, 240), RGB(177, 200, 240), RGB(174, 198, 240), RGB(170, 196, 240),
+};
+constexpr COLORREF kEntryBackground = RGB(244, 243, 238);
+constexpr COLORREF kHighlightFrame = RGB(50, 104, 194);
+constexpr COLORREF kHighlightFill = RGB(254, 236, 191);
+
 // The menu with pictures of known colours instead of the program's bitmaps.
 class PaintedMenu : public ui::CXPMenu {
  protected:
@@ -75,9 +88,9 @@ TEST(TrayMenu, AnEntryAtRestGradientColumnBackgroundPictureAndBlackText) {
   Draw(menu, &entry, 1, false, canvas);
   // The gradient fills the column where the picture is not.
   for (int column = 0; column < 25; ++column)
-    EXPECT_EQ(canvas.Pixel(kEntry.left + column, kEntry.top), ui::CXPMenu::kGradient[column]) << column;
-  EXPECT_EQ(canvas.Pixel(kEntry.left + 25, kEntry.top), ui::CXPMenu::kEntryBackground);
-  EXPECT_EQ(canvas.Pixel(kEntry.right - 1, kEntry.bottom - 1), ui::CXPMenu::kEntryBackground);
+    EXPECT_EQ(canvas.Pixel(kEntry.left + column, kEntry.top), kGradient[column]) << column;
+  EXPECT_EQ(canvas.Pixel(kEntry.left + 25, kEntry.top), kEntryBackground);
+  EXPECT_EQ(canvas.Pixel(kEntry.right - 1, kEntry.bottom - 1), kEntryBackground);
   // The picture starts three pixels in and three down.
   EXPECT_EQ(canvas.Pixel(kEntry.left + 3, kEntry.top + 3), kPicture);
   EXPECT_EQ(canvas.Pixel(kEntry.left + 18, kEntry.top + 18), kPicture);
@@ -85,7 +98,7 @@ TEST(TrayMenu, AnEntryAtRestGradientColumnBackgroundPictureAndBlackText) {
   EXPECT_NE(canvas.Pixel(kEntry.left + 3, kEntry.top + 2), kPicture);
   // Black text right of the column; nothing outside the entry.
   EXPECT_GT(canvas.CountDiffering(RECT{kEntry.left + 33, kEntry.top, kEntry.right, kEntry.bottom},
-                                  ui::CXPMenu::kEntryBackground),
+                                  kEntryBackground),
             10);
   bool black = false;
   for (int x = kEntry.left + 33; x < kEntry.right; ++x)
@@ -102,13 +115,13 @@ TEST(TrayMenu, AHighlightedEntryIsFramedFilledAndItsPictureLifted) {
   Draw(menu, &entry, 5, true, canvas);
   for (const POINT at : {POINT{kEntry.left, kEntry.top}, POINT{kEntry.right - 1, kEntry.top},
                          POINT{kEntry.left, kEntry.bottom - 1}, POINT{kEntry.right - 1, kEntry.bottom - 1}})
-    EXPECT_EQ(canvas.Pixel(at.x, at.y), ui::CXPMenu::kHighlightFrame) << at.x << "," << at.y;
-  EXPECT_EQ(canvas.Pixel(kEntry.left + 1, kEntry.top + 1), ui::CXPMenu::kHighlightFill);
-  EXPECT_EQ(canvas.Pixel(kEntry.right - 2, kEntry.bottom - 2), ui::CXPMenu::kHighlightFill);
+    EXPECT_EQ(canvas.Pixel(at.x, at.y), kHighlightFrame) << at.x << "," << at.y;
+  EXPECT_EQ(canvas.Pixel(kEntry.left + 1, kEntry.top + 1), kHighlightFill);
+  EXPECT_EQ(canvas.Pixel(kEntry.right - 2, kEntry.bottom - 2), kHighlightFill);
   // The selected picture, one pixel up and left of where it sits at rest.
   EXPECT_EQ(canvas.Pixel(kEntry.left + 2, kEntry.top + 2), kSelectedPicture);
   EXPECT_EQ(canvas.Pixel(kEntry.left + 17, kEntry.top + 17), kSelectedPicture);
-  EXPECT_EQ(canvas.Pixel(kEntry.left + 18, kEntry.top + 18), ui::CXPMenu::kHighlightFill);
+  EXPECT_EQ(canvas.Pixel(kEntry.left + 18, kEntry.top + 18), kHighlightFill);
   bool black = false;
   for (int x = kEntry.left + 33; x < kEntry.right; ++x)
     for (int y = kEntry.top + 1; y < kEntry.bottom - 1; ++y) black = black || canvas.Pixel(x, y) == RGB(0, 0, 0);
@@ -123,9 +136,9 @@ TEST(TrayMenu, DeviceEntriesTheCurrentOneMarkedTheOthersWithoutPicture) {
   Draw(menu, &current, 0xE0009080u, false, marked);
   Draw(menu, &other, 0xE0009060u, false, plain);
   EXPECT_EQ(marked.Pixel(kEntry.left + 2, kEntry.top + 2), kMark);
-  EXPECT_EQ(marked.Pixel(kEntry.left + 1, kEntry.top + 2), ui::CXPMenu::kGradient[1]);
+  EXPECT_EQ(marked.Pixel(kEntry.left + 1, kEntry.top + 2), kGradient[1]);
   for (int column = 0; column < 25; ++column)
-    EXPECT_EQ(plain.Pixel(kEntry.left + column, kEntry.top + 10), ui::CXPMenu::kGradient[column]) << column;
+    EXPECT_EQ(plain.Pixel(kEntry.left + column, kEntry.top + 10), kGradient[column]) << column;
 }
 
 TEST(TrayMenu, TheBannerIsItsPictureOnlyAndLooksTheSameHighlighted) {

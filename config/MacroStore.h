@@ -3,6 +3,11 @@
 // Recorded macros. All macros of all devices live in one fixed-size image,
 // stored whole as the registry value "MacroSetting"; an assignment names its
 // macro by slot number.
+//
+// The image is a stored record like the settings record: the settings store
+// loads and saves it and the assignment labels read it, so it sits with
+// them, below macro/ (the editor's side). Its names keep the macro
+// namespace they are known by.
 
 #include <cstddef>
 #include <cstdint>

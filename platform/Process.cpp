@@ -1,6 +1,6 @@
-#include "app/ExeFolder.h"
+#include "platform/Process.h"
 
-namespace app {
+namespace platform {
 
 std::u16string ExeFolderOf(const std::u16string& executablePath) {
   const std::size_t separator = executablePath.find_last_of(u"\\/");
@@ -10,4 +10,4 @@ std::u16string ExeFolderOf(const std::u16string& executablePath) {
   return std::u16string();
 }
 
-}  // namespace app
+}  // namespace platform

@@ -1,4 +1,4 @@
-#include "macro/MacroStore.h"
+#include "config/MacroStore.h"
 
 #include <algorithm>
 #include <cstring>

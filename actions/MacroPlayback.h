@@ -1,15 +1,16 @@
 #pragma once
 
 // Plays a recorded macro into whatever window has the focus, with the
-// recorded pauses, and never into the program's own main window.
+// recorded pauses, and never into the program's own main window. A macro
+// plays with the same key strokes as a combination.
 
 #include <cstddef>
 #include <cstdint>
 #include <string>
 
-#include "macro/MacroStore.h"
+#include "config/MacroStore.h"
 
-namespace macro {
+namespace actions {
 
 // Plays macro `index` of the process-wide store; the main window is known by
 // its title, the language text "tc_mouse_title". Returns when the macro has
@@ -17,10 +18,10 @@ namespace macro {
 void PlayMacro(uint8_t index);
 
 // The same with the store and the main window's title given.
-void PlayMacro(const MacroStore& store, std::size_t index, const std::u16string& mainWindowTitle);
+void PlayMacro(const macro::MacroStore& store, std::size_t index, const std::u16string& mainWindowTitle);
 
 // One recorded event: a key (followed by the 50 ms stroke pause) or one of
 // the mouse buttons 0xC1 to 0xC3 (no pause).
 void PlayMacroEvent(uint8_t vk, bool released);
 
-}  // namespace macro
+}  // namespace actions

@@ -1,4 +1,4 @@
-#include "macro/MacroPlayback.h"
+#include "actions/MacroPlayback.h"
 
 #include <algorithm>
 #include <vector>
@@ -8,7 +8,14 @@
 #include "platform/WindowInspection.h"
 #include "text/LabelTable.h"
 
-namespace macro {
+namespace actions {
+
+using macro::kEventSlots;
+using macro::MacroEvent;
+using macro::MacroSlot;
+using macro::MacroStore;
+using macro::tagMACROINFO;
+using macro::TheMacroStore;
 
 namespace {
 
@@ -17,7 +24,7 @@ namespace {
 class HeldKeys {
  public:
   void Track(uint8_t vk, bool released) {
-    const uint8_t code = actions::FoldSideModifier(vk);
+    const uint8_t code = FoldSideModifier(vk);
     const auto it = std::find(held_.begin(), held_.end(), code);
     if (released) {
       if (it != held_.end()) held_.erase(it);
@@ -45,7 +52,7 @@ bool MayPlayInto(platform::WindowInspection& windows, const std::u16string& main
 
 }  // namespace
 
-void PlayMacroEvent(uint8_t vk, bool released) { actions::StrokeKeyOrButton(vk, released); }
+void PlayMacroEvent(uint8_t vk, bool released) { StrokeKeyOrButton(vk, released); }
 
 void PlayMacro(uint8_t index) { PlayMacro(TheMacroStore, index, Label("tc_mouse_title")); }
 
@@ -75,4 +82,4 @@ void PlayMacro(const MacroStore& store, std::size_t index, const std::u16string&
   }
 }
 
-}  // namespace macro
+}  // namespace actions

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "actions/MacroPlayback.h"
+#include "config/MacroStore.h"
 #include "fakes/FakeDesktop.h"
-#include "macro/MacroPlayback.h"
-#include "macro/MacroStore.h"
 #include "text/LabelTable.h"
 
 namespace {
@@ -56,7 +56,7 @@ class MacroPlaybackTest : public ::testing::Test {
 
   Lines Play(std::size_t index) {
     desktop.Clear();
-    macro::PlayMacro(*store, index, kMainTitle);
+    actions::PlayMacro(*store, index, kMainTitle);
     return desktop.log;
   }
 
@@ -145,6 +145,27 @@ TEST_F(MacroPlaybackTest, TheMainWindowComingToTheFrontStopsPlaybackAndReleasesW
   EXPECT_EQ(played, expected);
 }
 
+TEST_F(MacroPlaybackTest, AStopInALaterPassReleasesWhatAnEarlierPassLeftDown) {
+  // Each pass types A and ends with Ctrl going down; the second pass's Ctrl
+  // would come after A. The main window comes to the front in the pause
+  // after A's press in the second pass: Ctrl, held since the first pass,
+  // must go up as well as A.
+  const platform::WindowHandle main =
+      desktop.AddWindow(FakeDesktop::kDesktop, u"#32770", {0, 0, 100, 100}, 0, kMainTitle);
+  tagMACROINFO& m = Macro(0, {{0x41, 0, 300}, {0x41, 1, 0}, {0xA2, 0, 0}});
+  m.loopEnabled = 1;
+  m.loopCount = 3;
+  int pauses = 0;
+  desktop.onSleep = [&] {
+    if (desktop.log.back() == SleepLine(300) && ++pauses == 2) desktop.foreground = main;
+  };
+  const Lines pass = Join({Key(0x41, false, 0x1E), {SleepLine(300)}, Key(0x41, true, 0x1E), Key(0x11, false, 0x1D)});
+  const Lines expected = Join({pass, Key(0x41, false, 0x1E), {SleepLine(300)},
+                               // the last pressed first
+                               Key(0x41, true, 0x1E), Key(0x11, true, 0x1D)});
+  EXPECT_EQ(Play(0), expected);
+}
+
 TEST_F(MacroPlaybackTest, AnyWindowTitledLikeTheMainWindowStopsIt) {
   Macro(0, {{0x41, 0, 0}, {0x41, 1, 0}});
   desktop.At(editor).title = kMainTitle;
@@ -153,9 +174,9 @@ TEST_F(MacroPlaybackTest, AnyWindowTitledLikeTheMainWindowStopsIt) {
   // An empty title text matches an untitled window.
   desktop.At(editor).title.clear();
   desktop.Clear();
-  macro::PlayMacro(*store, 0, u"");
+  actions::PlayMacro(*store, 0, u"");
   EXPECT_TRUE(desktop.log.empty());
-  macro::PlayMacro(*store, 0, kMainTitle);
+  actions::PlayMacro(*store, 0, kMainTitle);
   EXPECT_EQ(desktop.log.size(), 4u);
 }
 
@@ -171,10 +192,10 @@ TEST_F(MacroPlaybackTest, PlaysFromTheProcessWideStoreIntoAnyWindowButTheMainWin
   macro::TheMacroStore.macros[0].eventCount = 1;
   macro::TheMacroStore.macros[0].events[0] = {0x41, 0, {}, 0};
   LabelTable::Instance().Set(LabelTable::IndexOf("tc_mouse_title"), u"notes.txt");
-  macro::PlayMacro(uint8_t{0});
+  actions::PlayMacro(uint8_t{0});
   EXPECT_TRUE(desktop.log.empty());
   LabelTable::Instance().Set(LabelTable::IndexOf("tc_mouse_title"), kMainTitle);
-  macro::PlayMacro(uint8_t{0});
+  actions::PlayMacro(uint8_t{0});
   EXPECT_EQ(desktop.log, Key(0x41, false, 0x1E));
   LabelTable::Instance().Clear();
   std::memset(&macro::TheMacroStore, 0, sizeof(macro::TheMacroStore));

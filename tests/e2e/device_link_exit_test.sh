@@ -1,0 +1,77 @@
+#!/bin/sh
+# The program's exit while its event thread is busy with the driver, against
+# the device simulator, several times over: the exit is asked for while the
+# driver holds a get-event request unanswered, and events keep arriving
+# while the program shuts down. Each time the program ends by itself soon
+# after the driver answers, with exit code 0, having cleared the masks and
+# unregistered, in that order, before the handle was closed.
+#
+#   device_link_exit_test.sh BUILD_DIR [ROUNDS]
+set -e
+e2e_build=$1 e2e_name=e2e-device-link-exit
+. "$(dirname "$0")/lib/simulated_program.sh"
+rounds=${2:-5}
+# A current model, so no device selection is asked for.
+sed -i 's/^CurDevice=.*/CurDevice=0x9080/' "$home/VNType.ini"
+# Event codes of no kind the program acts on: the flood only keeps the
+# event thread fetching.
+inert=0x60000000
+flood_pid=
+
+finish() {
+  [ -n "$flood_pid" ] && kill "$flood_pid" 2>/dev/null
+  [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null
+  "$run" "$simulator" quit >/dev/null 2>&1 || true
+}
+
+"$run" "$simulator" quit
+sim start --driver on || fail "the simulator did not start"
+round=1
+while [ $round -le "$rounds" ]; do
+  sim log --clear
+  "$run" "$home/vn24g.exe" >"$home/program.out" 2>&1 &
+  program_pid=$!
+  await_log "key mask 0x019C0000 ok"
+
+  # The event thread's request for the first event stays unanswered ...
+  sim hold on
+  sim queue $inert || fail "round $round: the program's semaphore did not take the event"
+  sleep 1
+  # ... while more events arrive all the time.
+  "$run" "$simulator" flood 4000 --first $((inert + 1)) --burst 20 >/dev/null 2>&1 &
+  flood_pid=$!
+  sim log --clear
+  sim post "$title" 0x111 2 || fail "round $round: the program's window was not found"
+  # The exit's first words to the driver wait behind the held request on
+  # the same handle; the driver answers it now.
+  sleep 1
+  sim hold off
+
+  tries=0
+  while kill -0 "$program_pid" 2>/dev/null; do
+    tries=$((tries + 1))
+    [ $tries -lt 20 ] || fail "round $round: the program did not end within 10 s of the driver's answer"
+    sleep 0.5
+  done
+  status=0
+  wait "$program_pid" || status=$?
+  program_pid=
+  [ $status -eq 0 ] || fail "round $round: the program ended with status $status"
+  wait "$flood_pid" 2>/dev/null || true
+  flood_pid=
+
+  # Answers to the thread's requests may come between the exit's steps.
+  expected="0x22240C mouse mask 0x00000000 ok
+0x222410 key mask 0x00000000 ok
+0x222404 unregister ok
+close"
+  actual=$(log_lines | grep -v "get event" || true)
+  [ "$actual" = "$expected" ] || fail "round $round: the exit told the driver:
+$actual"
+  sim status
+  grep -q "^handles open 0" "$out" || fail "round $round: a driver handle was left open"
+  echo "round $round: ok"
+  round=$((round + 1))
+done
+finish
+echo "exit with events in flight: ok"
