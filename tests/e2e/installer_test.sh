@@ -166,7 +166,7 @@ click_in "$title" 636 43
 await 20 "the close button did not hide the window" window_is hidden
 
 echo "a second installation over the running program keeps the choices"
-probe assign "$tempo" key 4 $FN_SELECT_ALL || fail "could not store a setting"
+probe assign "$tempo" key 4 $FN_SELECT_ALL || fail "could not store a setting: $(cat "$home/last.out.err")"
 settings_before=$(stored_keys)
 reg_value "$settings_key\\24GMacro" MacroSetting >/dev/null || fail "the program stored no macros"
 rm "$install_dir/help.chm"
