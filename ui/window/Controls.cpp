@@ -97,34 +97,47 @@ bool EditBox::OnNotification(WORD code) {
   }
 }
 
-bool ListBox::Create(HWND parent, const RECT& rect, int id, DWORD style, DWORD exStyle) {
-  return CreateControl(L"LISTBOX", u"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | LBS_NOTIFY | style, rect, parent, id,
-                       exStyle);
-}
+namespace {
 
-int ListBox::Add(const std::u16string& text, intptr_t data) {
-  const LRESULT position = Send(LB_INSERTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(Wide(text)));
+const EntryList::Messages kListBoxMessages = {LB_INSERTSTRING, LB_SETITEMDATA, LB_GETITEMDATA, LB_RESETCONTENT,
+                                              LB_GETCOUNT,     LB_GETCURSEL,   LB_SETCURSEL};
+const EntryList::Messages kComboBoxMessages = {CB_INSERTSTRING, CB_SETITEMDATA, CB_GETITEMDATA, CB_RESETCONTENT,
+                                               CB_GETCOUNT,     CB_GETCURSEL,   CB_SETCURSEL};
+
+}  // namespace
+
+int EntryList::Add(const std::u16string& text, intptr_t data) {
+  // Inserted at the end rather than added: a sorted control would reorder.
+  const LRESULT position = Send(messages_.insert, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(Wide(text)));
   if (position < 0) return -1;
-  Send(LB_SETITEMDATA, static_cast<WPARAM>(position), static_cast<LPARAM>(data));
+  Send(messages_.setData, static_cast<WPARAM>(position), static_cast<LPARAM>(data));
   return static_cast<int>(position);
 }
 
-void ListBox::Clear() { Send(LB_RESETCONTENT); }
+void EntryList::Clear() { Send(messages_.reset); }
 
-int ListBox::Count() const {
-  const LRESULT count = Send(LB_GETCOUNT);
+int EntryList::Count() const {
+  const LRESULT count = Send(messages_.count);
   return count < 0 ? 0 : static_cast<int>(count);
 }
 
-int ListBox::Selection() const {
-  const LRESULT selected = Send(LB_GETCURSEL);
-  return selected == LB_ERR ? -1 : static_cast<int>(selected);
+// LB_ERR and CB_ERR are both -1.
+int EntryList::Selection() const {
+  const LRESULT selected = Send(messages_.getSelection);
+  return selected < 0 ? -1 : static_cast<int>(selected);
 }
 
-void ListBox::Select(int position) { Send(LB_SETCURSEL, static_cast<WPARAM>(position)); }
+void EntryList::Select(int position) { Send(messages_.setSelection, static_cast<WPARAM>(position)); }
 
-intptr_t ListBox::Data(int position) const {
-  return static_cast<intptr_t>(Send(LB_GETITEMDATA, static_cast<WPARAM>(position)));
+intptr_t EntryList::Data(int position) const {
+  return static_cast<intptr_t>(Send(messages_.getData, static_cast<WPARAM>(position)));
+}
+
+ListBox::ListBox() : EntryList(kListBoxMessages) {}
+
+bool ListBox::Create(HWND parent, const RECT& rect, int id, DWORD style, DWORD exStyle) {
+  return CreateControl(L"LISTBOX", u"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | LBS_NOTIFY | style, rect, parent, id,
+                       exStyle);
 }
 
 RECT ListBox::EntryRect(int position) const {
@@ -144,34 +157,10 @@ bool ListBox::OnNotification(WORD code) {
   }
 }
 
+ComboBox::ComboBox() : EntryList(kComboBoxMessages) {}
+
 bool ComboBox::Create(HWND parent, const RECT& rect, int id, DWORD style) {
   return CreateControl(L"COMBOBOX", u"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | style, rect, parent, id);
-}
-
-int ComboBox::Add(const std::u16string& text, intptr_t data) {
-  // Inserted at the end rather than added: a sorted list would reorder.
-  const LRESULT position = Send(CB_INSERTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(Wide(text)));
-  if (position < 0) return -1;
-  Send(CB_SETITEMDATA, static_cast<WPARAM>(position), static_cast<LPARAM>(data));
-  return static_cast<int>(position);
-}
-
-void ComboBox::Clear() { Send(CB_RESETCONTENT); }
-
-int ComboBox::Count() const {
-  const LRESULT count = Send(CB_GETCOUNT);
-  return count < 0 ? 0 : static_cast<int>(count);
-}
-
-int ComboBox::Selection() const {
-  const LRESULT selected = Send(CB_GETCURSEL);
-  return selected == CB_ERR ? -1 : static_cast<int>(selected);
-}
-
-void ComboBox::Select(int position) { Send(CB_SETCURSEL, static_cast<WPARAM>(position)); }
-
-intptr_t ComboBox::Data(int position) const {
-  return static_cast<intptr_t>(Send(CB_GETITEMDATA, static_cast<WPARAM>(position)));
 }
 
 bool ComboBox::OnNotification(WORD code) { return code == CBN_SELCHANGE && Fire(onSelectionChange); }

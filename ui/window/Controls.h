@@ -59,13 +59,17 @@ class EditBox : public Control {
   bool OnNotification(WORD code) override;
 };
 
-class ListBox : public Control {
+// What a list box and a combo box share: entries with a number each, one of
+// them selected. The two controls take the same requests under different
+// message numbers.
+class EntryList : public Control {
  public:
-  std::function<void()> onSelectionChange;
-  std::function<void()> onDoubleClick;
+  // The message numbers of one kind of control.
+  struct Messages {
+    UINT insert, setData, getData, reset, count, getSelection, setSelection;
+  };
 
-  bool Create(HWND parent, const RECT& rect, int id, DWORD style = 0, DWORD exStyle = 0);
-  // Appends an entry; its position, or -1 when the list refused it.
+  // Appends an entry; its position, or -1 when the control refused it.
   int Add(const std::u16string& text, intptr_t data = 0);
   void Clear();
   int Count() const;
@@ -73,23 +77,33 @@ class ListBox : public Control {
   int Selection() const;
   void Select(int position);
   intptr_t Data(int position) const;
+
+ protected:
+  explicit EntryList(const Messages& messages) : messages_(messages) {}
+
+ private:
+  const Messages& messages_;
+};
+
+class ListBox : public EntryList {
+ public:
+  std::function<void()> onSelectionChange;
+  std::function<void()> onDoubleClick;
+
+  ListBox();
+  bool Create(HWND parent, const RECT& rect, int id, DWORD style = 0, DWORD exStyle = 0);
   RECT EntryRect(int position) const;
 
  protected:
   bool OnNotification(WORD code) override;
 };
 
-class ComboBox : public Control {
+class ComboBox : public EntryList {
  public:
   std::function<void()> onSelectionChange;
 
+  ComboBox();
   bool Create(HWND parent, const RECT& rect, int id, DWORD style = CBS_DROPDOWNLIST | WS_VSCROLL);
-  int Add(const std::u16string& text, intptr_t data = 0);
-  void Clear();
-  int Count() const;
-  int Selection() const;
-  void Select(int position);
-  intptr_t Data(int position) const;
 
  protected:
   bool OnNotification(WORD code) override;
