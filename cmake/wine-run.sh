@@ -72,7 +72,7 @@ fi
 out=$(mktemp)
 err=$(mktemp)
 # (A program started in the background would read nothing on its input.)
-exec 3<&0
+if [ -e /proc/self/fd/0 ]; then exec 3<&0; else exec 3</dev/null; fi
 wine "$exe" "$@" <&3 >"$out" 2>"$err" 3<&- &
 pid=$!
 exec 3<&-

@@ -99,12 +99,10 @@ bool CUSBDriver::CloseDriver() {
   const Handle driver = LeaveDriver();
   if (driver == 0) return true;
   // The event thread may have read the handle just before it was forgotten
-  // and be inside a fetch with it; once the fetch lock is ours, any later
-  // fetch finds the handle gone. A fetch the driver never answers must not
-  // hold the caller, and the handle it is still using must not be closed
-  // under it: the simulated device frees the connection the thread is
-  // blocked in, and a real handle value may by then name another object.
-  // So after the bounded wait the handle is left open rather than closed.
+  // and still be fetching with it. It fetches under the fetch lock, so once
+  // the lock has been ours the handle is unused for good. A fetch the driver
+  // never answers must not hold the caller; the handle it still uses is
+  // then left open rather than closed under it (see ShutdownEventChannel).
   if (!state.fetching.try_lock_for(std::chrono::milliseconds(kEventThreadEndWaitMs))) return true;
   state.fetching.unlock();
   Driver().Close(driver);

@@ -99,9 +99,9 @@ bool EditBox::OnNotification(WORD code) {
 
 namespace {
 
-const EntryList::Messages kListBoxMessages = {LB_INSERTSTRING, LB_SETITEMDATA, LB_GETITEMDATA, LB_RESETCONTENT,
+const EntryList::Messages kMessagesOfListBox = {LB_INSERTSTRING, LB_SETITEMDATA, LB_GETITEMDATA, LB_RESETCONTENT,
                                               LB_GETCOUNT,     LB_GETCURSEL,   LB_SETCURSEL};
-const EntryList::Messages kComboBoxMessages = {CB_INSERTSTRING, CB_SETITEMDATA, CB_GETITEMDATA, CB_RESETCONTENT,
+const EntryList::Messages kMessagesOfDropDown = {CB_INSERTSTRING, CB_SETITEMDATA, CB_GETITEMDATA, CB_RESETCONTENT,
                                                CB_GETCOUNT,     CB_GETCURSEL,   CB_SETCURSEL};
 
 }  // namespace
@@ -133,7 +133,7 @@ intptr_t EntryList::Data(int position) const {
   return static_cast<intptr_t>(Send(messages_.getData, static_cast<WPARAM>(position)));
 }
 
-ListBox::ListBox() : EntryList(kListBoxMessages) {}
+ListBox::ListBox() : EntryList(kMessagesOfListBox) {}
 
 bool ListBox::Create(HWND parent, const RECT& rect, int id, DWORD style, DWORD exStyle) {
   return CreateControl(L"LISTBOX", u"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | LBS_NOTIFY | style, rect, parent, id,
@@ -157,7 +157,7 @@ bool ListBox::OnNotification(WORD code) {
   }
 }
 
-ComboBox::ComboBox() : EntryList(kComboBoxMessages) {}
+ComboBox::ComboBox() : EntryList(kMessagesOfDropDown) {}
 
 bool ComboBox::Create(HWND parent, const RECT& rect, int id, DWORD style) {
   return CreateControl(L"COMBOBOX", u"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | style, rect, parent, id);

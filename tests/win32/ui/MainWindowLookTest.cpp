@@ -304,7 +304,9 @@ TEST_F(MainWindowLookTest, DeviceTabsOfEachDeviceTypeAndTheirPictures) {
     ExpectTabPiece(button->Image(ImageSlot::Normal), kTabNormalBlue);
     ExpectTabPiece(button->Image(ImageSlot::Over), kTabOverBlue);
     ExpectTabPiece(button->Image(ImageSlot::Down), kTabDownBlue);
-    ExpectTabPiece(button->Image(ImageSlot::Fourth), kTabNormalBlue);
+    // The checked look (the open page's tab) is the pressed picture: the
+    // orange text of that look does not read on the resting one.
+    ExpectTabPiece(button->Image(ImageSlot::Fourth), kTabDownBlue);
     EXPECT_EQ(button->ToneColor(TextTone::Normal), kCaptionNormal);
     EXPECT_EQ(button->ToneColor(TextTone::Over), kCaptionOver);
     EXPECT_EQ(button->ToneColor(TextTone::Pressed), kCaptionPressed);
