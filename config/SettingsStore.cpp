@@ -26,7 +26,8 @@ platform::Registry& Registry() { return platform::Service<platform::Registry>::G
 // another type or a missing one leaves `out` untouched. The value is read
 // into a buffer of its own because the system may have written part of a
 // value that did not fit before it reported so.
-bool ReadBinaryValue(const ScopedRegistryKey& key, const std::u16string& name, void* out, std::size_t size) {
+bool ReadBinaryValue(const ScopedRegistryKey& key, const std::u16string& name, void* out, std::size_t size,
+                     uint32_t* storedSize = nullptr) {
   std::vector<uint8_t> buffer(size);
   uint32_t type = platform::kRegNone;
   uint32_t stored = 0;
@@ -35,6 +36,7 @@ bool ReadBinaryValue(const ScopedRegistryKey& key, const std::u16string& name, v
   if (type != platform::kRegBinary || stored > size) return false;
   std::memset(out, 0, size);
   std::memcpy(out, buffer.data(), stored);
+  if (storedSize) *storedSize = stored;
   return true;
 }
 
@@ -100,6 +102,17 @@ int32_t ReadWheelScrollLines() {
   // the end of what was stored.
   if (size != 0 && (size % 2 != 0 || text[size / 2 - 1] != u'\0')) return 0;
   return text::ParseDecimal(std::u16string_view(text));
+}
+
+bool ReadStoredSettings(const std::u16string& keyPath, tagVARNOK24G_DATA_& record, uint32_t& storedSize) {
+  ScopedRegistryKey key;
+  return key.Open(keyPath) && ReadBinaryValue(key, kSettingsValue, &record, sizeof(record), &storedSize);
+}
+
+void RewriteStoredSettings(const std::u16string& keyPath, const tagVARNOK24G_DATA_& record, uint32_t storedSize) {
+  ScopedRegistryKey key;
+  if (key.Open(keyPath))
+    WriteBinaryValue(key, kSettingsValue, &record, std::min<std::size_t>(storedSize, sizeof(record)));
 }
 
 void MakeDefaultSettings(std::size_t catalogueIndex, tagVARNOK24G_DATA_& record) {

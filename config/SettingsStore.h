@@ -70,6 +70,15 @@ void ReloadSettings(const std::u16string& settingsKeyPath);
 // is stored: apply stores the result, cancel brings the stored record back.
 void RestoreDefaultSettings(int32_t currentModelValue, uint8_t deviceType, const MaskSender& sendMasks);
 
+// The record stored for the model whose key is `keyPath`, as start-up would
+// read it: false when there is none usable. `storedSize` gets the length of
+// the stored value; a shorter value leaves the rest of `record` zero.
+bool ReadStoredSettings(const std::u16string& keyPath, tagVARNOK24G_DATA_& record, uint32_t& storedSize);
+
+// Writes the first `storedSize` bytes of `record` back as the stored value of
+// an existing key, keeping a short value as short as it was.
+void RewriteStoredSettings(const std::u16string& keyPath, const tagVARNOK24G_DATA_& record, uint32_t storedSize);
+
 // The system's "WheelScrollLines" setting, 0 when it cannot be read.
 int32_t ReadWheelScrollLines();
 

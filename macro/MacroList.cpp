@@ -3,30 +3,14 @@
 #include <algorithm>
 #include <cstring>
 
-#include "config/FunctionCodes.h"
 #include "config/SettingsStore.h"
+#include "macro/MacroAssignments.h"
 #include "platform/Registry.h"
 #include "text/LabelTable.h"
 
 namespace macro {
 
 MacroList TheMacroList;
-
-namespace {
-
-// Calls `visit` for every macro assignment in use of the current model, in
-// the applied record and in the one being edited.
-template <class Record, class Visit>
-void ForEachMacroAssignment(Record& settings, Visit visit) {
-  const std::size_t mice = config::UsedMouseAssignments(settings);
-  const std::size_t keys = config::UsedKeyAssignments(settings);
-  for (std::size_t k = 0; k < mice; ++k)
-    if (settings.mouseAssignments[k].functionCode == config::FN_MACRO) visit(settings.mouseAssignments[k]);
-  for (std::size_t k = 0; k < keys; ++k)
-    if (settings.keyAssignments[k].functionCode == config::FN_MACRO) visit(settings.keyAssignments[k]);
-}
-
-}  // namespace
 
 void MacroList::LoadMacroList() {
   entries_.clear();
@@ -62,14 +46,10 @@ bool MacroList::RenameMacro(std::size_t index, const std::u16string& text) {
 }
 
 bool MacroList::IsMacroInUse(std::size_t index) const {
+  // Assignments hold store slots until the list is saved; a macro added
+  // since has no slot and no button can play it yet.
   if (index >= entries_.size() || entries_[index].storedSlot < 0) return false;
-  // Assignments hold store slots until the list is saved.
-  const int32_t slot = entries_[index].storedSlot;
-  bool used = false;
-  auto check = [&](const config::ButtonAssignment& a) { used = used || a.macroIndex == slot; };
-  ForEachMacroAssignment(config::ActiveSettings, check);
-  ForEachMacroAssignment(config::WorkingSettings, check);
-  return used;
+  return IsMacroSlotAssigned(static_cast<std::size_t>(entries_[index].storedSlot));
 }
 
 bool MacroList::DeleteMacro(std::size_t index, config::UserMessages& messages) {
@@ -114,26 +94,21 @@ bool MacroList::SetEventDelay(std::size_t index, std::size_t event, int32_t ms) 
 }
 
 bool MacroList::SaveMacros() {
-  // Where each stored slot ends up; slots of deleted macros map nowhere.
-  int32_t newPosition[kMaxMacros];
-  std::fill(std::begin(newPosition), std::end(newPosition), -1);
-
+  MacroMoves moves;
+  moves.fill(-1);
   std::memset(&TheMacroStore, 0, sizeof(TheMacroStore));
   const std::size_t count = std::min(entries_.size(), kMaxMacros);
   for (std::size_t i = 0; i < count; ++i) {
     TheMacroStore.macros[i] = entries_[i].macro;
-    if (entries_[i].storedSlot >= 0) newPosition[entries_[i].storedSlot] = static_cast<int32_t>(i);
+    if (entries_[i].storedSlot >= 0) moves[static_cast<std::size_t>(entries_[i].storedSlot)] = static_cast<int32_t>(i);
     entries_[i].storedSlot = static_cast<int32_t>(i);
   }
   TheMacroStore.macroCount = static_cast<int32_t>(count);
+  MoveMacroAssignments(moves);
 
-  auto renumber = [&](config::ButtonAssignment& a) {
-    if (a.macroIndex < kMaxMacros && newPosition[a.macroIndex] >= 0)
-      a.macroIndex = static_cast<uint8_t>(newPosition[a.macroIndex]);
-  };
-  ForEachMacroAssignment(config::ActiveSettings, renumber);
-  ForEachMacroAssignment(config::WorkingSettings, renumber);
-
+  // Without the key (start-up could not make it) no macros are stored at
+  // all, and none will be played after the next start whatever the records
+  // name.
   platform::ScopedRegistryKey key;
   if (!key.Open(config::kMacroKey)) return false;
   return platform::Service<platform::Registry>::Get().SetValue(key.get(), config::kMacroValue, platform::kRegBinary,

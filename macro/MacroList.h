@@ -7,8 +7,9 @@
 // Assignments name macros by position, so deleting a macro moves every later
 // macro down one place. The assignments are renumbered when the list is
 // saved, not when the macro is deleted: a cancelled edit then leaves both the
-// macros and the assignments as they were, and the record being edited is
-// renumbered together with the applied one.
+// macros and the assignments as they were. Saving renumbers every model's
+// records, in memory and stored, together with the stored macros, so that
+// whatever brings a record back later finds it naming the same macros.
 
 #include <cstddef>
 #include <cstdint>
@@ -41,8 +42,8 @@ class MacroList {
   // are cut to 259 units.
   bool RenameMacro(std::size_t index, const std::u16string& text);
 
-  // Whether a button of the current model (applied or being edited) plays
-  // the macro at this position.
+  // Whether a button of any model (applied, being edited or stored) plays the
+  // macro at this position.
   bool IsMacroInUse(std::size_t index) const;
 
   // Removes the macro unless it is in use; then the "tc_macro_msg3" message
@@ -61,9 +62,9 @@ class MacroList {
   bool SetEventDelay(std::size_t index, std::size_t event, int32_t ms);
 
   // Writes the list into TheMacroStore (slots beyond the list zeroed),
-  // renumbers the macro assignments of ActiveSettings and WorkingSettings to
-  // the new positions, and writes the store to the registry when its key
-  // exists. Returns whether the registry was written.
+  // renumbers every model's macro assignments to the new positions, and
+  // writes the store to the registry. Returns whether the registry was
+  // written.
   bool SaveMacros();
 
  private:

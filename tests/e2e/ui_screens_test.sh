@@ -62,9 +62,10 @@ fail() {
 
 # The geometry "WxH+X+Y" of the first top-level window of the demo whose size
 # matches the pattern (and whose title is the second argument, when given),
-# waiting up to ten seconds for it.
+# waiting up to thirty seconds for it: a busy machine may take that long to
+# start a Windows program.
 wait_for_window() {
-  for _ in $(seq 1 50); do
+  for _ in $(seq 1 150); do
     found=$(xwininfo -root -tree 2>/dev/null | grep '"vn24g_uidemo.exe"' | grep -F "\"${2:-}" |
       grep -o "$1+[0-9-]*+[0-9-]*" | head -1)
     [ -n "$found" ] && { echo "$found"; return 0; }
@@ -84,7 +85,9 @@ spread() {
 shoot() {
   scene=$1 size=$2
   shift 2
-  "$run" "$demo" "$scene" "$folder" 4 >/dev/null 2>&1 &
+  # The scene closes itself after eight seconds, time enough for the pointer's
+  # moves and the screenshot on a busy machine.
+  "$run" "$demo" "$scene" "$folder" 8 >/dev/null 2>&1 &
   demo_pid=$!
   if ! geometry=$(wait_for_window "$size" "${title:-}"); then
     fail "$scene: no window of size $size appeared"
@@ -96,8 +99,13 @@ shoot() {
     xdotool mousemove $move
     sleep 0.7
   done
-  sleep 0.8
-  import -window root "$shots/$scene.png"
+  # A window may show before it has painted: look again for a while before
+  # calling it blank.
+  for _ in 1 2 3 4 5; do
+    sleep 0.8
+    import -window root "$shots/$scene.png"
+    [ "$(spread "$shots/$scene.png" "$geometry")" -gt 20 ] && break
+  done
   convert "$shots/$scene.png" -crop "$geometry" +repage "$shots/$scene-window.png"
   wait "$demo_pid" || true
   demo_pid=

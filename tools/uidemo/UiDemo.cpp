@@ -6,7 +6,9 @@
 // Scenes: tips, reset, about, long (the message dialog with the texts of its
 // callers, and one too long for it), select (device selection), buttons
 // (each skinned button class in each state), traymenu (the tray menu),
-// devicemenu (the device drop-down, the last model current).
+// devicemenu (the device drop-down, the last model current), macro (the
+// macro editor on the stored macros; a fourth argument names the macro to
+// select, and OK stores the macros).
 // The program folder is where the program runs from: language.xml,
 // VNType.ini and skins.
 
@@ -21,12 +23,14 @@
 
 #include "app/DeviceList.h"
 #include "config/DeviceCatalogue.h"
+#include "config/SettingsStore.h"
 #include "platform/UiToolkit.h"
 #include "platform/win32/WideString.h"
 #include "text/LabelTable.h"
 #include "ui/PublicData.h"
 #include "ui/buttons/BitmapBtn.h"
 #include "ui/buttons/GDIBitmapBtn.h"
+#include "ui/dialogs/DlgMacro.h"
 #include "ui/dialogs/DlgRestore.h"
 #include "ui/dialogs/SelectDev.h"
 #include "ui/menus/DeviceDropDown.h"
@@ -59,6 +63,16 @@ int ShowMessage(const std::u16string& title, const std::u16string& message) {
 int ShowSelection() {
   config::LoadDeviceCatalogue(g_folder);
   ui::CSelectDev dialog;
+  return static_cast<int>(dialog.DoModal());
+}
+
+// The macro editor as an assignment page opens it, on the macros and
+// settings stored in this Wine prefix; its library and skins come from the
+// program folder.
+int ShowMacroEditor(int32_t macroIndex) {
+  config::LoadDeviceCatalogue(g_folder);
+  config::LoadAllSettings();
+  ui::CDlgMacro dialog(nullptr, g_folder, macroIndex);
   return static_cast<int>(dialog.DoModal());
 }
 
@@ -250,6 +264,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   g_folder = FromWide(arguments[2]);
   if (!g_folder.empty() && g_folder.back() != u'\\') g_folder += u'\\';
   const UINT seconds = count > 3 ? static_cast<UINT>(_wtoi(arguments[3])) : 5;
+  const int32_t macroIndex = count > 4 ? _wtoi(arguments[4]) : -1;
   LocalFree(arguments);
 
   auto& toolkit = platform::Service<platform::UiToolkit>::Get();
@@ -275,6 +290,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     result = ShowTrayMenu();
   else if (scene == u"devicemenu")
     result = ShowDeviceMenu();
+  else if (scene == u"macro")
+    result = ShowMacroEditor(macroIndex);
   toolkit.Stop(token);
   return result;
 }

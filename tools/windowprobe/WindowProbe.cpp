@@ -1,8 +1,8 @@
 // The end-to-end scripts' eyes and hands inside Wine: what a person sees of
 // a window (shown or not, where, in front or not), what another program can
 // do to it (ShowWindow from outside), what the program stored (one model's
-// assignments, and who may change it), and what an action did (the
-// clipboard, the keys a target window received).
+// assignments and who may change them, the recorded macros), and what an
+// action did (the clipboard, the keys a target window received).
 
 #include <windows.h>
 
@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "config/MacroStore.h"
 #include "config/SettingsRecord.h"
 #include "tools/windowprobe/AccessList.h"
 
@@ -32,8 +33,11 @@ const wchar_t kUsage[] =
     L"  balloons             print every visible tooltip window: LEFT TOP RIGHT BOTTOM TEXT\n"
     L"  assignments MODEL    print the function codes stored for MODEL, in hexadecimal, and its two\n"
     L"                       scroll values (\"scroll LINES SETTING\")\n"
-    L"  assign MODEL mouse|key POSITION CODE\n"
-    L"                       store CODE as the function of one button in MODEL's stored record\n"
+    L"  assign MODEL mouse|key POSITION CODE [MACRO]\n"
+    L"                       store CODE (and the macro number MACRO) as the function of one button\n"
+    L"                       in MODEL's stored record\n"
+    L"  macros               print the stored macros, one a line: INDEX DELAYS LOOP COUNT EVENTS NAME,\n"
+    L"                       EVENTS as KEY+ (press) or KEY- (release) in hexadecimal, /MS after a pause, - for none\n"
     L"  clipboard            print the clipboard's text\n"
     L"  setclipboard TEXT    put TEXT on the clipboard\n"
     L"  target TITLE LOG [TEXT]\n"
@@ -44,6 +48,8 @@ const wchar_t kUsage[] =
 
 constexpr wchar_t kSettingsRoot[] = L"Software\\Varnok\\VN24G\\";
 constexpr wchar_t kSettingsValue[] = L"ButtonSetting";
+constexpr wchar_t kMacroKey[] = L"Software\\Varnok\\VN24G\\24GMacro";
+constexpr wchar_t kMacroValue[] = L"MacroSetting";
 
 void PrintUtf8(const std::wstring& text) {
   const int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
@@ -212,7 +218,8 @@ int Assignments(const wchar_t* model) {
   return 0;
 }
 
-int Assign(const wchar_t* model, const wchar_t* kind, const wchar_t* position, const wchar_t* code) {
+int Assign(const wchar_t* model, const wchar_t* kind, const wchar_t* position, const wchar_t* code,
+           const wchar_t* macroIndex) {
   const bool mouse = std::wcscmp(kind, L"mouse") == 0;
   if (!mouse && std::wcscmp(kind, L"key") != 0) return std::fputws(kUsage, stderr), 2;
   const unsigned long at = std::wcstoul(position, nullptr, 0);
@@ -225,10 +232,43 @@ int Assign(const wchar_t* model, const wchar_t* kind, const wchar_t* position, c
   if (!ReadRecord(model, key, record)) return 1;
   config::ButtonAssignment& assignment = mouse ? record.mouseAssignments[at] : record.keyAssignments[at];
   assignment.functionCode = static_cast<uint8_t>(std::wcstoul(code, nullptr, 0));
+  if (macroIndex) assignment.macroIndex = static_cast<uint8_t>(std::wcstoul(macroIndex, nullptr, 0));
   const LONG result =
       RegSetValueExW(key, kSettingsValue, 0, REG_BINARY, reinterpret_cast<const BYTE*>(&record), sizeof(record));
   RegCloseKey(key);
   return result == ERROR_SUCCESS ? 0 : 1;
+}
+
+int Macros() {
+  static macro::MacroStore store;
+  HKEY key = nullptr;
+  if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kMacroKey, 0, KEY_READ, &key) != ERROR_SUCCESS) {
+    std::fputs("vn24g_windowprobe: no macro key\n", stderr);
+    return 1;
+  }
+  DWORD type = 0;
+  DWORD size = sizeof(store);
+  const LONG result = RegQueryValueExW(key, kMacroValue, nullptr, &type, reinterpret_cast<BYTE*>(&store), &size);
+  RegCloseKey(key);
+  if (result != ERROR_SUCCESS || type != REG_BINARY || size != sizeof(store)) {
+    std::fputs("vn24g_windowprobe: no whole macro store stored\n", stderr);
+    return 1;
+  }
+  for (std::size_t i = 0; i < Used(store.macroCount, macro::kMaxMacros); ++i) {
+    const macro::tagMACROINFO& m = store.macros[i];
+    std::printf("%u %d %d %d ", static_cast<unsigned>(i), m.recordDelays, m.loopEnabled, m.loopCount);
+    if (Used(m.eventCount, macro::kMaxEvents) == 0) std::printf("-");
+    for (std::size_t e = 0; e < Used(m.eventCount, macro::kMaxEvents); ++e) {
+      std::printf("%s%02X%c", e ? "," : "", m.events[e].vk, m.events[e].released ? '-' : '+');
+      if (m.events[e].delayMs != 0) std::printf("/%d", m.events[e].delayMs);
+    }
+    std::printf(" ");
+    std::wstring name;
+    for (std::size_t c = 0; c < macro::kMacroNameUnits && m.macroName[c]; ++c)
+      name.push_back(static_cast<wchar_t>(m.macroName[c]));
+    PrintUtf8(name + L"\n");
+  }
+  return 0;
 }
 
 int Clipboard() {
@@ -351,7 +391,9 @@ int wmain(int argc, wchar_t** argv) {
   if (command == L"list" && argc == 2) return List();
   if (command == L"balloons" && argc == 2) return Balloons();
   if (command == L"assignments" && argc == 3) return Assignments(argv[2]);
-  if (command == L"assign" && argc == 6) return Assign(argv[2], argv[3], argv[4], argv[5]);
+  if (command == L"assign" && (argc == 6 || argc == 7))
+    return Assign(argv[2], argv[3], argv[4], argv[5], argc == 7 ? argv[6] : nullptr);
+  if (command == L"macros" && argc == 2) return Macros();
   if (command == L"clipboard" && argc == 2) return Clipboard();
   if (command == L"setclipboard" && argc == 3) return SetClipboard(argv[2]);
   if (command == L"access" && argc == 4) {

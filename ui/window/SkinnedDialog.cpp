@@ -32,6 +32,14 @@ bool SkinnedDialog::AddButton(CBitmapBtn& button, const RECT& rect, const std::u
   return true;
 }
 
+bool SkinnedDialog::AddSwitch(CBitmapBtn& button, const RECT& rect, const std::u16string& caption,
+                              std::function<void()> onClick) {
+  if (!AddButton(button, rect, caption, std::move(onClick))) return false;
+  button.SetImages(pictures_[0], pictures_[1], pictures_[2], pictures_[2], rect.left, rect.top,
+                   rect.right - rect.left, rect.bottom - rect.top);
+  return true;
+}
+
 LRESULT SkinnedDialog::OnPaint() {
   PaintDC dc(Handle());
   const RECT client = ClientRect();

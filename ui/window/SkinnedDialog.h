@@ -35,6 +35,10 @@ class SkinnedDialog : public Dialog {
   // `onClick`.
   bool AddButton(CBitmapBtn& button, const RECT& rect, const std::u16string& caption,
                  std::function<void()> onClick);
+  // The same for a button that stays on while checked: its checked look is
+  // the piece of the pressed picture.
+  bool AddSwitch(CBitmapBtn& button, const RECT& rect, const std::u16string& caption,
+                 std::function<void()> onClick);
   const Picture& NormalPicture() const { return pictures_[0]; }
 
   // What the dialog writes over its background.

@@ -13,6 +13,9 @@
 #include "config/DeviceCatalogue.h"
 #include "fakes/ConfigFixtures.h"
 #include "text/LabelTable.h"
+#include "config/MacroStore.h"
+#include "platform/MemoryRegistry.h"
+#include "ui/dialogs/DlgMacro.h"
 #include "ui/dialogs/DlgRestore.h"
 #include "ui/dialogs/SelectDev.h"
 #include "ui/resources/ResourceIds.h"
@@ -33,11 +36,11 @@ void ExpectCountsSeeObjects() {
   ASSERT_EQ(uitest::CountResources().gdiObjects, before + 10) << "the GDI object count does not work here";
 }
 
-void ExpectNoLeak(const std::function<void()>& cycle) {
+void ExpectNoLeak(const std::function<void()>& cycle, int cycles = kCycles) {
   ExpectCountsSeeObjects();
   for (int i = 0; i < kWarmUp; ++i) cycle();
   const uitest::ResourceCounts before = uitest::CountResources();
-  for (int i = 0; i < kCycles; ++i) cycle();
+  for (int i = 0; i < cycles; ++i) cycle();
   const uitest::ResourceCounts after = uitest::CountResources();
   EXPECT_EQ(after.gdiObjects, before.gdiObjects);
   EXPECT_EQ(after.windows, before.windows);
@@ -79,6 +82,44 @@ TEST(DialogLeaks, DeviceSelection) {
     }});
     ASSERT_EQ(script.Run(), 1);
   });
+  testing_config::ResetConfiguration();
+}
+
+// Each opening loads and hooks the keyboard library and fills both lists
+// with icon rows; 200 are enough to see a handle kept per opening.
+TEST(DialogLeaks, MacroEditor) {
+  testing_config::ResetConfiguration();
+  platform::MemoryRegistry registry;
+  platform::ScopedService<platform::Registry> installed(registry);
+  wchar_t path[MAX_PATH];
+  const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
+  std::wstring folder(path, length);  // ...\tests\vn24g_win32_tests.exe
+  folder.erase(folder.find_last_of(L'\\'));
+  folder.erase(folder.find_last_of(L'\\') + 1);
+  const std::u16string program = std::u16string(folder.begin(), folder.end()) + u"dist\\";
+  macro::tagMACROINFO& shown = macro::TheMacroStore.macros[0];
+  macro::SetMacroName(shown, u"Signature");
+  shown.eventCount = 3;
+  shown.events[0] = {0x41, 0, {}, 120};
+  shown.events[1] = {0x41, 1, {}, 0};
+  shown.events[2] = {0x0D, 0, {}, 0};
+  macro::TheMacroStore.macroCount = 1;
+  ExpectNoLeak(
+      [&] {
+        ui::CDlgMacro dialog(nullptr, program, 0);
+        uitest::ModalScript script(dialog, {[&] {
+                                      PaintAll(dialog.Handle());
+                                      uitest::Click(dialog.NewButton());
+                                      SendMessageW(dialog.MacroList().Handle(), WM_LBUTTONDBLCLK, MK_LBUTTON,
+                                                   MAKELPARAM(20, 9));
+                                    },
+                                    [&] {
+                                      PaintAll(dialog.Handle());
+                                      uitest::Click(dialog.CancelButton());
+                                    }});
+        ASSERT_EQ(script.Run(), IDCANCEL);
+      },
+      200);
   testing_config::ResetConfiguration();
 }
 

@@ -1,0 +1,218 @@
+#!/bin/sh
+# The macro editor driven as a person drives it, with real keys typed on the
+# virtual screen (xdotool) reaching it through the keyboard-hook library:
+#   - typing "ab" records A down, A up, B down, B up with no pauses;
+#   - with the pause switch on, the gaps are stored and shown as "N ms" rows,
+#     and a selected pause row takes the pause box's value;
+#   - the on-screen left mouse button records 0xC1 down and up;
+#   - keys typed into the repeat-count box are not recorded;
+#   - a double-clicked name keeps 10 of 12 typed characters, stored after OK
+#     and not after Cancel;
+#   - with the simulated-hardware program: "hello" and Enter recorded,
+#     assigned to the mouse's fourth button, played into Notepad by a
+#     simulated press.
+# The editor runs in the window demo on the program folder's copy; what it
+# stored is read from the registry with the window probe. Screenshots of
+# each step stay in BUILD_DIR/e2e-main-window/screenshots.
+#
+#   macro_editor_test.sh BUILD_DIR
+set -e
+build=$(cd "$1" && pwd)
+repo="$(cd "$(dirname "$0")/../.." && pwd)"
+name=macro
+demo_exe="$build/tools/uidemo/vn24g_uidemo.exe"
+. "$repo/tools/windowprobe/session.sh"
+
+if [ ! -f "$demo_exe" ] || [ ! -f "$build/dist/KBGetKey.dll" ] || [ ! -f "$build/tests/vn24g_windowprobe.exe" ]; then
+  echo "skipped: needs the window demo, the window probe and KBGetKey.dll of a Windows build"
+  exit 0
+fi
+for tool in wine wineserver Xvfb xdotool xwininfo import convert flock; do
+  command -v $tool >/dev/null 2>&1 || { echo "skipped: $tool is missing"; exit 0; }
+done
+simulated=no
+grep -q '^VN24G_SIMULATED_HARDWARE:BOOL=ON' "$build/CMakeCache.txt" && simulated=yes
+session_start
+
+editor="CDlgMacro"
+demo_pid=
+
+# The editor on the stored macros, with macro $1 selected.
+open_editor() {
+  w "$demo_exe" macro "$(windows_path "$home")" 600 "${1:--1}" >>"$home/demo.out" 2>&1 </dev/null &
+  demo_pid=$!
+  await 30 "the macro editor did not open" window_exists "$editor"
+  probe front "$editor" >/dev/null || true
+  park_pointer
+}
+demo_ended() { ! kill -0 "$demo_pid" 2>/dev/null; }
+close_editor_with() {
+  case $1 in
+    ok) click_in "$editor" 313 283 ;;
+    cancel) click_in "$editor" 392 283 ;;
+  esac
+  await 20 "the macro editor did not close" demo_ended
+  wait "$demo_pid" 2>/dev/null || true
+  demo_pid=
+}
+# Controls by their places on the skin.
+click_new() { click_in "$editor" 44 242; }
+# Recording starts when the editor has handled the click; keys typed before
+# that are not the macro's, so the script waits as a person would.
+click_record() {
+  click_in "$editor" 361 233
+  sleep 0.7
+}
+click_loop_switch() { click_in "$editor" 298 53; }
+click_delay_switch() { click_in "$editor" 298 75; }
+click_modify() { click_in "$editor" 325 99; }
+click_left_mouse_button() { click_in "$editor" 337 176; }
+click_loop_box() { click_in "$editor" 390 52; }
+click_delay_box() { click_in "$editor" 389 100; }
+# Row N (from 0) of the macro list and of the event list; rows are 18 high.
+click_macro_row() { click_in "$editor" 70 $((62 + 18 * $1 + 9)); }
+click_event_row() { click_in "$editor" 200 $((62 + 18 * $1 + 9)); }
+type_keys() {
+  xdotool type --delay 120 "$1"
+  sleep 0.5
+}
+
+# The stored macro N's line of the probe: INDEX DELAYS LOOP COUNT EVENTS NAME.
+macro_line() { probe macros | awk -v n="$1" '$1 == n'; }
+macro_events() { macro_line "$1" | awk '{ print $5 }'; }
+macro_name() { macro_line "$1" | cut -d' ' -f6-; }
+fail_details() { echo "stored macros:"; probe macros 2>/dev/null | sed 's/^/  /'; }
+
+echo "typing ab records four key events without pauses"
+open_editor
+click_new
+click_record
+type_keys ab
+click_record
+shot recorded-ab
+close_editor_with ok
+[ "$(macro_events 0)" = "41+,41-,42+,42-" ] || fail "typing ab stored $(macro_events 0)"
+[ "$(macro_line 0 | cut -d' ' -f2-4)" = "0 0 1" ] || fail "the macro's settings are $(macro_line 0)"
+
+echo "with the pause switch on the gaps are stored and shown"
+open_editor 0
+click_record
+click_delay_switch
+xdotool key a
+sleep 0.6
+xdotool key b
+sleep 0.5
+click_record
+shot recorded-with-pauses
+close_editor_with ok
+events=$(macro_events 0)
+# Every event but the last has its pause. The pauses are measured when the
+# editor handles each key, so a busy machine moves time from one pause to
+# the next; from A's press to B's press it is 0.6 s all the same.
+printf '%s' "$events" | grep -Eq '^41\+/[0-9]+,41-/[0-9]+,42\+/[0-9]+,42-$' || fail "the recorded pauses are $events"
+a_to_b=$(printf '%s' "$events" | sed -E 's|^41\+/([0-9]+),41-/([0-9]+),.*|\1 \2|' | awk '{ print $1 + $2 }')
+[ "$a_to_b" -ge 500 ] || fail "the pauses from A's press to B's press add up to $a_to_b ms"
+[ "$(macro_line 0 | cut -d' ' -f2)" = "1" ] || fail "the macro does not say its pauses were recorded"
+
+echo "a selected pause row takes the pause box's value"
+open_editor 0
+click_event_row 1
+shot pause-row-selected
+click_delay_box
+xdotool key End BackSpace BackSpace BackSpace BackSpace
+type_keys 250
+click_event_row 3
+click_modify
+close_editor_with ok
+printf '%s' "$(macro_events 0)" | grep -Eq '^41\+/[0-9]+,41-/250,42\+/[0-9]+,42-$' ||
+  fail "the pause after A's release is not 250 ms: $(macro_events 0)"
+
+echo "the on-screen left mouse button records 0xC1 down and up"
+open_editor
+click_new
+click_record
+click_left_mouse_button
+click_record
+close_editor_with ok
+[ "$(macro_events 1)" = "C1+,C1-" ] || fail "the left mouse button stored $(macro_events 1)"
+
+echo "keys typed into the repeat-count box are not recorded"
+open_editor 1
+click_record
+click_loop_switch
+click_loop_box
+xdotool key End
+type_keys 5
+click_record
+close_editor_with ok
+[ "$(macro_events 1)" = "-" ] || fail "typing into the count box recorded $(macro_events 1)"
+[ "$(macro_line 1 | cut -d' ' -f3-4)" = "1 15" ] || fail "the count box's 15 was not stored: $(macro_line 1)"
+
+echo "renaming in place keeps ten characters, stored on OK only"
+open_editor 0
+xdotool mousemove $(($(probe rect "$editor" | cut -d' ' -f1) + 70)) $(($(probe rect "$editor" | cut -d' ' -f2) + 71))
+sleep 0.3
+xdotool click --repeat 2 --delay 80 1
+sleep 0.5
+type_keys abcdefghijkl
+shot rename-edit-open
+xdotool key Return
+sleep 0.5
+close_editor_with ok
+[ "$(macro_name 0)" = "abcdefghij" ] || fail "the renamed macro is called \"$(macro_name 0)\""
+open_editor 0
+xdotool mousemove $(($(probe rect "$editor" | cut -d' ' -f1) + 70)) $(($(probe rect "$editor" | cut -d' ' -f2) + 71))
+sleep 0.3
+xdotool click --repeat 2 --delay 80 1
+sleep 0.5
+type_keys zzz
+xdotool key Return
+sleep 0.5
+close_editor_with cancel
+[ "$(macro_name 0)" = "abcdefghij" ] || fail "Cancel kept the name \"$(macro_name 0)\""
+
+if [ "$simulated" != yes ]; then
+  echo "macro editor: ok (playing a macro needs the simulated-hardware build)"
+  exit 0
+fi
+
+echo "hello and Enter, recorded, assigned to a button and played into Notepad"
+duo="Varnok Duo S8"
+FN_MACRO=0x14
+notepad="hello.txt - Notepad"
+open_editor
+click_new
+click_record
+type_keys hello
+xdotool key Return
+sleep 0.5
+click_record
+shot recorded-hello
+close_editor_with ok
+[ "$(macro_events 2)" = "48+,48-,45+,45-,4C+,4C-,4C+,4C-,4F+,4F-,0D+,0D-" ] ||
+  fail "hello and Enter stored $(macro_events 2)"
+
+set_current_model 0x9080
+start_simulator 2000
+# Position 4 of the Duo's mouse table is its fourth button (state bit 0x08).
+probe assign "$duo" mouse 4 $FN_MACRO 2 || fail "could not give the fourth button the macro"
+start_program
+await 60 "the program did not take over the fourth button" masks_are 0x00000188 0x019C0000
+: >"$home/hello.txt"
+w notepad "$(windows_path "$home/hello.txt")" >/dev/null 2>&1 &
+await 30 "Notepad did not open" window_exists "$notepad"
+notepad_in_front() { [ "$(probe focus)" = "$notepad" ]; }
+probe front "$notepad" || true
+await 20 "Notepad is not in front" notepad_in_front
+sim queue 0x08 0x00 >/dev/null || fail "the program did not take the simulated press"
+sleep 3
+xdotool key ctrl+a ctrl+c
+# Notepad's text is "hello" and the line break of Enter; the probe ends what
+# it prints with a line break of its own.
+clipboard_is_hello() { [ "$(probe clipboard | tr '\n' '|')" = "hello||" ]; }
+fail_details() { echo "clipboard: $(probe clipboard)"; }
+await 20 "Notepad does not hold the macro's text" clipboard_is_hello
+shot notepad-after-macro
+sim post "$title" 0x111 2 || fail "could not post the exit command"
+await_program_end 30 "the program did not end on the exit command"
+echo "macro editor: ok"
