@@ -7,8 +7,8 @@
 #
 #   help/capture-pictures.sh BUILD_DIR      (a windows-sim build)
 #
-# The macro editor, the key combination and program launch windows and the
-# function menu are not taken yet.
+# The key combination and program launch windows and the function menu are
+# not taken yet.
 set -e
 build=$(cd "$1" && pwd)
 repo="$(cd "$(dirname "$0")/.." && pwd)"
@@ -132,4 +132,28 @@ grab_window window-keyboard "$title"
 
 sim post "$title" 0x111 2 || fail "could not post the exit command"
 await_program_end 30 "the program did not end"
+
+echo "the macro editor"
+# The window demo opens the editor as an assignment page would, on the
+# session's stored macros. A new macro gets two keys with their pauses, and
+# the pause between them is selected.
+editor=CDlgMacro
+w "$build/tools/uidemo/vn24g_uidemo.exe" macro "$(windows_path "$home")" 600 >/dev/null 2>&1 </dev/null &
+demo_pid=$!
+await 30 "the macro editor did not open" window_exists "$editor"
+probe front "$editor" >/dev/null || true
+park_pointer
+click_in "$editor" 44 242
+click_in "$editor" 361 233
+sleep 0.7
+click_in "$editor" 298 75
+xdotool type --delay 400 "hi"
+sleep 0.5
+click_in "$editor" 361 233
+click_in "$editor" 200 $((62 + 18 * 3 + 9))
+park_pointer
+sleep 0.5
+grab_window macro-editor "$editor"
+click_in "$editor" 392 283
+wait "$demo_pid" 2>/dev/null || true
 echo "help pictures: ok"
