@@ -209,6 +209,20 @@ right_click_tray() {
   sleep 0.3
   xdotool click 3
 }
+menu_count_is() { [ "$(popup_menus | wc -l)" -eq "$1" ]; }
+# The owner-drawn entries of the tray menu are 22 pixels high inside a
+# 3-pixel edge; entry k counts from the bottom (0 is Exit, 3 is Help), so
+# the positions hold with or without the device sub-menu.
+menu_entry_y() { echo $(($1 - 14 - 22 * $2)); }
+# Opens the tray menu; its rectangle is then in menu_left, menu_top,
+# menu_right and menu_bottom, and menu_x is its middle.
+open_tray_menu() {
+  right_click_tray
+  await 20 "the tray menu did not open" menu_count_is 1
+  set -- $(popup_menus)
+  menu_left=$1 menu_top=$2 menu_right=$3 menu_bottom=$4
+  menu_x=$(((menu_left + menu_right) / 2))
+}
 # Moves the pointer away, so no tooltip or hover state gets in the way.
 # It passes over the middle of the desktop (the program's window when that
 # is shown) first: a pointer that jumps straight from a button to another
