@@ -8,7 +8,10 @@
 // (each skinned button class in each state), traymenu (the tray menu),
 // devicemenu (the device drop-down, the last model current), macro (the
 // macro editor on the stored macros; a fourth argument names the macro to
-// select, and OK stores the macros).
+// select, and OK stores the macros), functionmenu (the assignment pages'
+// function menu shown at the screen point given by the fourth and fifth
+// arguments, 400 300 without them; the first pick is printed on standard
+// output as "pick wParam=0x... lParam=0x... function=N" and ends the scene).
 // The program folder is where the program runs from: language.xml,
 // VNType.ini and skins.
 
@@ -33,7 +36,9 @@
 #include "ui/dialogs/DlgMacro.h"
 #include "ui/dialogs/DlgRestore.h"
 #include "ui/dialogs/SelectDev.h"
+#include "codes/PrivateMessages.h"
 #include "ui/menus/DeviceDropDown.h"
+#include "ui/menus/FunctionMenuBuilder.h"
 #include "ui/menus/XPMenu.h"
 #include "ui/window/GdiHandles.h"
 #include "ui/window/Picture.h"
@@ -254,6 +259,43 @@ int ShowDeviceMenu() {
   return 0;
 }
 
+// Stands in for an assignment page: owns the function menu, and on a pick
+// hides it as the page does and reports what it was told.
+class PickPrinter : public ui::Window {
+ public:
+  ui::CBmpMenu* menu = nullptr;
+
+ protected:
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+    if (message != codes::WM_BMPMENU_PICK) return Window::WindowProc(message, wParam, lParam);
+    if (menu) {
+      menu->CloseSubMenu();
+      ShowWindow(menu->Handle(), SW_HIDE);
+    }
+    char line[96];
+    const int length = wsprintfA(line, "pick wParam=0x%08lX lParam=0x%08lX function=%lu\r\n",
+                                 static_cast<unsigned long>(wParam), static_cast<unsigned long>(lParam),
+                                 static_cast<unsigned long>(lParam & 0xFFFF));
+    DWORD written = 0;
+    WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), line, static_cast<DWORD>(length), &written, nullptr);
+    PostQuitMessage(0);
+    return 0;
+  }
+};
+
+int ShowFunctionMenu(POINT at) {
+  PickPrinter page;
+  page.Create(0, u"function menu owner", WS_POPUP | WS_VISIBLE, RECT{0, 0, 1, 1}, nullptr);
+  const auto menu = ui::BuildFunctionMenu(page.Handle(), g_folder);
+  if (!menu) return 1;
+  page.menu = menu.get();
+  menu->ShowAt(at);
+  SetForegroundWindow(menu->Handle());
+  MSG msg;
+  while (GetMessageW(&msg, nullptr, 0, 0) > 0) ui::ProcessMessage(msg);
+  return 0;
+}
+
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
@@ -265,6 +307,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   if (!g_folder.empty() && g_folder.back() != u'\\') g_folder += u'\\';
   const UINT seconds = count > 3 ? static_cast<UINT>(_wtoi(arguments[3])) : 5;
   const int32_t macroIndex = count > 4 ? _wtoi(arguments[4]) : -1;
+  const POINT menuPoint = count > 5 ? POINT{_wtoi(arguments[4]), _wtoi(arguments[5])} : POINT{400, 300};
   LocalFree(arguments);
 
   auto& toolkit = platform::Service<platform::UiToolkit>::Get();
@@ -292,6 +335,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     result = ShowDeviceMenu();
   else if (scene == u"macro")
     result = ShowMacroEditor(macroIndex);
+  else if (scene == u"functionmenu")
+    result = ShowFunctionMenu(menuPoint);
   toolkit.Stop(token);
   return result;
 }

@@ -1,0 +1,51 @@
+#include "app/PickHandler.h"
+
+#include <algorithm>
+
+#include "text/LabelTable.h"
+
+namespace app {
+
+PickOutcome PickHandler::Handle(config::tagVARNOK24G_DATA_& working, int32_t buttonCount, int32_t& selectedButton,
+                                uint32_t pickLParam) {
+  const int32_t capacity = static_cast<int32_t>(page_ == config::AssignmentPage::Mouse ? config::kMaxMouseButtons
+                                                                                       : config::kMaxKeys);
+  const int32_t count = std::clamp(buttonCount, 0, capacity);
+  if (selectedButton < 0 || selectedButton >= count) return PickOutcome::Ignored;
+
+  // The function code is a byte; the menu's upper bits name the category.
+  const auto code = static_cast<uint8_t>(pickLParam & 0xFFFF);
+  config::ButtonAssignment* records = config::PageRecords(working, page_);
+  const auto selected = static_cast<std::size_t>(selectedButton);
+  if (page_ == config::AssignmentPage::Mouse &&
+      config::TakesLastLeftClick(records, static_cast<std::size_t>(count), selected, code)) {
+    messages_.ShowMessage(Label("tc_msg1"), config::kWarningCaption);
+    return PickOutcome::Refused;
+  }
+  if (!StoreWithParameter(records[selected], code)) return PickOutcome::Cancelled;
+  selectedButton = -1;
+  return PickOutcome::Stored;
+}
+
+bool PickHandler::StoreWithParameter(config::ButtonAssignment& record, uint8_t code) {
+  switch (config::ParameterOf(code)) {
+    case config::PickParameter::Combination: {
+      config::CombinationChoice choice{};
+      return dialogs_.ChooseCombination(record, choice) && config::StoreCombinationPick(record, choice);
+    }
+    case config::PickParameter::Program: {
+      std::u16string path;
+      return dialogs_.ChooseProgram(config::ProgramPath(record), path) && config::StoreProgramPick(record, path);
+    }
+    case config::PickParameter::Macro: {
+      int32_t macroIndex = -1;
+      return dialogs_.ChooseMacro(record.macroIndex, macroIndex) && config::StoreMacroPick(record, macroIndex);
+    }
+    case config::PickParameter::None:
+      break;
+  }
+  config::StoreFunctionPick(record, code);
+  return true;
+}
+
+}  // namespace app

@@ -1,0 +1,158 @@
+#!/bin/sh
+# The assignment pages' function menu on a virtual display of its own, driven
+# with real pointer moves and clicks:
+#   - the menu opens with its top-left corner at the given point, as wide as
+#     its picture and 23 pixels per entry;
+#   - resting on the editing category (the sixth entry) opens its eight
+#     functions beside the entry, top aligned with it;
+#   - the pointer goes along the row into the sub-menu, which stays open;
+#   - a click on "Copy" reaches the menu's owner as (category index << 16 |
+#     entry index, category code << 16 | function code): 0x00050001,
+#     0x00170041, function 65;
+#   - opened near the bottom right corner, the menu moves left of and above
+#     the point by exactly its own size, and the category's list opens on
+#     its left, bottom aligned with the entry.
+# Screenshots stay in BUILD_DIR/function-menu.
+#
+#   function_menu_test.sh BUILD_DIR
+set -e
+build=$(cd "$1" && pwd)
+run="$(cd "$(dirname "$0")/../.." && pwd)/cmake/wine-run.sh"
+demo="$build/tools/uidemo/vn24g_uidemo.exe"
+shots="$build/function-menu"
+if [ ! -f "$demo" ] || [ ! -f "$build/dist/skins/KBMenu_Normal.png" ]; then
+  echo "skipped: needs the window-layer demo and the program folder of a Windows build"
+  exit 0
+fi
+for tool in Xvfb xwininfo xdotool import convert; do
+  command -v $tool >/dev/null || { echo "skipped: $tool is missing"; exit 0; }
+done
+mkdir -p "$shots"
+rm -f "$shots"/*.png "$shots"/*.out
+
+fifo="$shots/display.$$"
+rm -f "$fifo"
+mkfifo "$fifo"
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 </dev/null &
+xvfb=$!
+read -r number <"$fifo"
+rm -f "$fifo"
+export DISPLAY=":$number"
+demo_pid=
+cleanup() {
+  [ -n "$demo_pid" ] && kill "$demo_pid" 2>/dev/null || true
+  WINEPREFIX="$build/wineprefix" wineserver -k >/dev/null 2>&1 || true
+  WINEPREFIX="$build/wineprefix" wineserver -w >/dev/null 2>&1 || true
+  kill "$xvfb" 2>/dev/null || true
+}
+trap cleanup EXIT
+
+folder="Z:$(echo "$build/dist" | tr / '\\')"
+# The bare display has no window manager: Wine places the popups itself.
+"$run" "$demo" none "$folder" >/dev/null 2>&1 || true
+export WINEPREFIX="$build/wineprefix"
+VN24G_CMAKE_DIR="$(dirname "$run")"
+. "$VN24G_CMAKE_DIR/wine-env.sh"
+wine reg add 'HKCU\Software\Wine\AppDefaults\vn24g_uidemo.exe\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+
+failures=0
+fail() {
+  echo "FAIL: $*"
+  failures=$((failures + 1))
+}
+
+# "WxH+X+Y" of the demo's first top-level window of this size, waiting up to
+# ten seconds for it.
+wait_for_window() {
+  for _ in $(seq 1 50); do
+    found=$(xwininfo -root -tree 2>/dev/null | grep '"vn24g_uidemo.exe"' | grep -o "$1+[0-9-]*+[0-9-]*" | head -1)
+    [ -n "$found" ] && { echo "$found"; return 0; }
+    sleep 0.2
+  done
+  return 1
+}
+
+# Whether a window of this size is on the screen now.
+window_shown() {
+  xwininfo -root -tree 2>/dev/null | grep '"vn24g_uidemo.exe"' | grep -q "$1+"
+}
+
+# The menu: eleven entries on the 164-pixel wide picture. The editing list:
+# eight entries on the 150-pixel wide sub-menu picture.
+menu=164x253
+editing=150x184
+
+# --- opened in the open, picked with the pointer ---------------------------
+"$run" "$demo" functionmenu "$folder" 30 400 300 >"$shots/pick.out" 2>/dev/null &
+demo_pid=$!
+if ! geometry=$(wait_for_window $menu); then
+  fail "no menu of $menu appeared"
+else
+  [ "$geometry" = "$menu+400+300" ] || fail "menu at $geometry, not $menu+400+300"
+  sleep 0.5
+  import -window root "$shots/menu.png"
+  # The sixth entry's button covers rows 114 to 136 of the menu.
+  xdotool mousemove 470 420
+  sleep 0.3
+  xdotool mousemove 480 425
+  if ! sub=$(wait_for_window $editing); then
+    fail "resting on the editing category opened no list of $editing"
+  else
+    # Beside the menu (400 + 164) with its top at the entry's slot (300 + 5 * 23).
+    [ "$sub" = "$editing+564+415" ] || fail "editing list at $sub, not $editing+564+415"
+    sleep 0.5
+    import -window root "$shots/category.png"
+    # Along the row into the list, then down onto its second entry, "Copy"
+    # (rows 23 to 45 of the list).
+    for x in 520 560 580 600; do
+      xdotool mousemove $x 425
+      sleep 0.15
+    done
+    window_shown $editing || fail "the list closed on the way into it"
+    xdotool mousemove 600 445
+    sleep 0.2
+    xdotool mousemove 602 449
+    sleep 0.6
+    import -window root "$shots/copy.png"
+    window_shown $editing || fail "the list closed under the pointer"
+    xdotool click 1
+  fi
+fi
+for _ in $(seq 1 50); do
+  kill -0 "$demo_pid" 2>/dev/null || break
+  sleep 0.2
+done
+wait "$demo_pid" || true
+demo_pid=
+tr -d '\r' <"$shots/pick.out" >"$shots/pick.txt"
+grep -qx 'pick wParam=0x00050001 lParam=0x00170041 function=65' "$shots/pick.txt" ||
+  fail "the owner was told '$(cat "$shots/pick.txt")', not the pick of Copy"
+
+# --- opened at the bottom right corner -------------------------------------
+# The full-screen client area is the screen less a caption's height; the
+# corner point is past both edges, so the menu ends exactly at the point.
+"$run" "$demo" functionmenu "$folder" 8 1270 1000 >/dev/null 2>&1 &
+demo_pid=$!
+if ! geometry=$(wait_for_window $menu); then
+  fail "no menu of $menu appeared at the corner"
+else
+  [ "$geometry" = "$menu+1106+747" ] || fail "menu at the corner at $geometry, not $menu+1106+747"
+  # Resting on the editing category: its list opens on the left, touching
+  # the menu, its last entry level with the category.
+  xdotool mousemove 1180 865
+  sleep 0.3
+  xdotool mousemove 1185 867
+  if ! sub=$(wait_for_window $editing); then
+    fail "at the corner the editing category opened no list"
+  else
+    [ "$sub" = "$editing+956+701" ] || fail "editing list at the corner at $sub, not $editing+956+701"
+    sleep 0.5
+    import -window root "$shots/corner.png"
+  fi
+fi
+kill "$demo_pid" 2>/dev/null || true
+wait "$demo_pid" 2>/dev/null || true
+demo_pid=
+
+echo "screenshots in $shots"
+[ "$failures" -eq 0 ]
