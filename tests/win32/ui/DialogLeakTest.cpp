@@ -11,14 +11,15 @@
 
 #include "UiTestSupport.h"
 #include "config/DeviceCatalogue.h"
-#include "fakes/ConfigFixtures.h"
-#include "text/LabelTable.h"
 #include "config/MacroStore.h"
+#include "fakes/ConfigFixtures.h"
 #include "platform/MemoryRegistry.h"
+#include "text/LabelTable.h"
 #include "ui/dialogs/DlgMacro.h"
 #include "ui/dialogs/DlgRestore.h"
 #include "ui/dialogs/SelectDev.h"
 #include "ui/resources/ResourceIds.h"
+#include "win32/DistFolder.h"
 
 namespace {
 
@@ -91,12 +92,7 @@ TEST(DialogLeaks, MacroEditor) {
   testing_config::ResetConfiguration();
   platform::MemoryRegistry registry;
   platform::ScopedService<platform::Registry> installed(registry);
-  wchar_t path[MAX_PATH];
-  const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
-  std::wstring folder(path, length);  // ...\tests\vn24g_win32_tests.exe
-  folder.erase(folder.find_last_of(L'\\'));
-  folder.erase(folder.find_last_of(L'\\') + 1);
-  const std::u16string program = std::u16string(folder.begin(), folder.end()) + u"dist\\";
+  const std::u16string program = wintest::DistFolder();
   macro::tagMACROINFO& shown = macro::TheMacroStore.macros[0];
   macro::SetMacroName(shown, u"Signature");
   shown.eventCount = 3;
