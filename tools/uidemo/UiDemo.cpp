@@ -8,7 +8,12 @@
 // (each skinned button class in each state), traymenu (the tray menu),
 // devicemenu (the device drop-down, the last model current), macro (the
 // macro editor on the stored macros; a fourth argument names the macro to
-// select, and OK stores the macros).
+// select, and OK stores the macros), combo (the key-combination dialog with
+// the program folder's hook library), launch (the program-launch dialog; a
+// fourth argument is the button's current program path).
+// The two assignment dialogs print what they hand back to their caller on
+// standard output: "result ok" or "result cancel", then
+// "combination 0xMM 0xK1 0xK2" or "path <full path>".
 // The program folder is where the program runs from: language.xml,
 // VNType.ini and skins.
 
@@ -17,6 +22,7 @@
 #include <shellapi.h>
 
 #include <array>
+#include <cstdio>
 #include <memory>
 #include <string>
 #include <vector>
@@ -30,6 +36,8 @@
 #include "ui/PublicData.h"
 #include "ui/buttons/BitmapBtn.h"
 #include "ui/buttons/GDIBitmapBtn.h"
+#include "ui/dialogs/DlgAutoStart.h"
+#include "ui/dialogs/DlgCombo.h"
 #include "ui/dialogs/DlgMacro.h"
 #include "ui/dialogs/DlgRestore.h"
 #include "ui/dialogs/SelectDev.h"
@@ -74,6 +82,44 @@ int ShowMacroEditor(int32_t macroIndex) {
   config::LoadAllSettings();
   ui::CDlgMacro dialog(nullptr, g_folder, macroIndex);
   return static_cast<int>(dialog.DoModal());
+}
+
+// One line on standard output, for the scripts that read what a dialog
+// handed back.
+void PrintLine(const std::string& line) {
+  const HANDLE out = GetStdHandle(STD_OUTPUT_HANDLE);
+  if (out == nullptr || out == INVALID_HANDLE_VALUE) return;
+  const std::string text = line + "\n";
+  DWORD written = 0;
+  WriteFile(out, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+}
+
+void PrintResult(INT_PTR result) { PrintLine(result == IDOK ? "result ok" : "result cancel"); }
+
+// The key-combination dialog as an assignment page opens it.
+int ShowCombination() {
+  ui::CDlgCombo dialog(nullptr, g_folder);
+  const INT_PTR result = dialog.DoModal();
+  PrintResult(result);
+  const actions::Combination& chosen = dialog.Chosen();
+  char line[64];
+  std::snprintf(line, sizeof(line), "combination 0x%02X 0x%02X 0x%02X", chosen.modifiers, chosen.key1, chosen.key2);
+  PrintLine(line);
+  return static_cast<int>(result);
+}
+
+// The program-launch dialog for a button whose program is `programPath`.
+int ShowProgramLaunch(const std::u16string& programPath) {
+  ui::CDlgAutoStart dialog(nullptr, programPath);
+  const INT_PTR result = dialog.DoModal();
+  PrintResult(result);
+  const std::wstring path = platform::win32::Wide(dialog.Path());
+  const int bytes = WideCharToMultiByte(CP_UTF8, 0, path.c_str(), -1, nullptr, 0, nullptr, nullptr);
+  std::string utf8(static_cast<std::size_t>(bytes > 0 ? bytes : 1), '\0');
+  if (bytes > 0) WideCharToMultiByte(CP_UTF8, 0, path.c_str(), -1, utf8.data(), bytes, nullptr, nullptr);
+  utf8.resize(utf8.size() - 1);
+  PrintLine("path " + utf8);
+  return static_cast<int>(result);
 }
 
 // Each button class in each of its states, on the pictures the program
@@ -265,6 +311,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   if (!g_folder.empty() && g_folder.back() != u'\\') g_folder += u'\\';
   const UINT seconds = count > 3 ? static_cast<UINT>(_wtoi(arguments[3])) : 5;
   const int32_t macroIndex = count > 4 ? _wtoi(arguments[4]) : -1;
+  const std::u16string extra = count > 4 ? FromWide(arguments[4]) : std::u16string();
   LocalFree(arguments);
 
   auto& toolkit = platform::Service<platform::UiToolkit>::Get();
@@ -292,6 +339,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     result = ShowDeviceMenu();
   else if (scene == u"macro")
     result = ShowMacroEditor(macroIndex);
+  else if (scene == u"combo")
+    result = ShowCombination();
+  else if (scene == u"launch")
+    result = ShowProgramLaunch(extra);
   toolkit.Stop(token);
   return result;
 }
