@@ -10,6 +10,22 @@
 #include "platform/win32/GdiPlus.h"
 
 namespace uitest {
+
+std::u16string TestProgramFolder() {
+  wchar_t path[MAX_PATH];
+  const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
+  std::wstring folder(path, length);
+  folder.erase(folder.find_last_of(L'\\') + 1);
+  return std::u16string(folder.begin(), folder.end());
+}
+
+std::u16string DistFolder() {
+  // The test programs sit in the build's tests folder.
+  std::u16string folder = TestProgramFolder();
+  folder.pop_back();
+  folder.erase(folder.find_last_of(u'\\') + 1);
+  return folder + u"dist\\";
+}
 namespace {
 
 // The image library runs for the whole test program, as in the program.

@@ -20,6 +20,11 @@
 
 namespace uitest {
 
+// The folder of the test programs, and the build's program folder (dist)
+// beside it with the libraries the program loads; both end in a backslash.
+std::u16string TestProgramFolder();
+std::u16string DistFolder();
+
 // Handles everything queued for this thread, the way the program's loops do.
 void PumpPending();
 // Pumps for `milliseconds`.
