@@ -113,11 +113,11 @@ int ShowProgramLaunch(const std::u16string& programPath) {
   ui::CDlgAutoStart dialog(nullptr, programPath);
   const INT_PTR result = dialog.DoModal();
   PrintResult(result);
-  const std::wstring path = platform::win32::Wide(dialog.Path());
-  const int bytes = WideCharToMultiByte(CP_UTF8, 0, path.c_str(), -1, nullptr, 0, nullptr, nullptr);
-  std::string utf8(static_cast<std::size_t>(bytes > 0 ? bytes : 1), '\0');
-  if (bytes > 0) WideCharToMultiByte(CP_UTF8, 0, path.c_str(), -1, utf8.data(), bytes, nullptr, nullptr);
-  utf8.resize(utf8.size() - 1);
+  const std::u16string& path = dialog.Path();
+  std::string utf8(path.size() * 3, '\0');
+  const int bytes = WideCharToMultiByte(CP_UTF8, 0, platform::win32::Wide(path), static_cast<int>(path.size()),
+                                        utf8.data(), static_cast<int>(utf8.size()), nullptr, nullptr);
+  utf8.resize(static_cast<std::size_t>(bytes > 0 ? bytes : 0));
   PrintLine("path " + utf8);
   return static_cast<int>(result);
 }

@@ -178,7 +178,8 @@ TEST_F(CombinationDialog, OpensWithoutTheLibraryAndGivesAnEmptyCombination) {
   EXPECT_EQ(dialog.Chosen().key2, 0);
 }
 
-// The dialog as painted after the given hook reports. No library: only the given reports reach it.
+// The dialog as painted after the given hook reports; with no library in
+// its folder only these reach it.
 void Capture(const std::vector<std::pair<WPARAM, bool>>& reports, uitest::Canvas& canvas) {
   ui::CDlgCombo dialog(nullptr, uitest::TestProgramFolder());
   ModalScript script(dialog, {[&] {
