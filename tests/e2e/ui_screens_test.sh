@@ -3,7 +3,8 @@
 # texts, taken on a virtual display of their own, with checks that each
 # window shows where it belongs at its size and is not blank:
 #   the message dialog with the texts of its three callers and a message too
-#   long for it, the device selection dialog, every skinned button class in
+#   long for it, the key-combination and program-launch dialogs, the
+#   device selection dialog, every skinned button class in
 #   every state, the tray menu with its device sub-menu open, and the device
 #   drop-down, whose names are measured on the screenshot: each entry shows
 #   the picture of its state and its text stands out from it.
@@ -77,6 +78,12 @@ for scene in tips reset about long; do
   shoot $scene 351x141
   [ -n "$geometry" ] && centred_message $scene "$geometry"
 done
+# The assignment dialogs of the function menus, as empty as they open for a
+# button without a combination or program; the launch dialog sits where
+# the message does.
+shoot combo 268x141
+shoot launch 351x141
+[ -n "$geometry" ] && centred_message launch "$geometry"
 # The device selection dialog is an ordinary dialog: its size comes from its
 # template (227 x 47 dialog units) and the dialog font, Tahoma 8 pt, whose
 # base units are 6 x 13 pixels: a 341 x 76 client area (rounded), inside

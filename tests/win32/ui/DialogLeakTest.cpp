@@ -15,6 +15,8 @@
 #include "fakes/ConfigFixtures.h"
 #include "platform/MemoryRegistry.h"
 #include "text/LabelTable.h"
+#include "ui/dialogs/DlgAutoStart.h"
+#include "ui/dialogs/DlgCombo.h"
 #include "ui/dialogs/DlgMacro.h"
 #include "ui/dialogs/DlgRestore.h"
 #include "ui/dialogs/SelectDev.h"
@@ -84,6 +86,53 @@ TEST(DialogLeaks, DeviceSelection) {
     ASSERT_EQ(script.Run(), 1);
   });
   testing_config::ResetConfiguration();
+}
+
+// Each opening loads and hooks the keyboard library and paints a
+// combination; 200 are enough to see a handle kept per opening.
+TEST(DialogLeaks, CombinationDialog) {
+  LabelTable::Instance().Set(LabelTable::IndexOf("tc_ok"), u"OK");
+  LabelTable::Instance().Set(LabelTable::IndexOf("tc_cancel"), u"Cancel");
+  LabelTable::Instance().Set(LabelTable::IndexOf("tc_combo_tips"), u"Press the keys this button is to send.");
+  const std::u16string program = wintest::DistFolder();
+  ExpectNoLeak(
+      [&] {
+        ui::CDlgCombo dialog(nullptr, program);
+        uitest::ModalScript script(dialog, {[&] {
+                                      PostMessageW(dialog.Handle(), 0x40A, VK_LCONTROL, 0);
+                                      PostMessageW(dialog.Handle(), 0x40A, 'S', 0);
+                                      PostMessageW(dialog.OkButton(), WM_MOUSEMOVE, 0, MAKELPARAM(4, 4));
+                                    },
+                                    [&] {
+                                      PaintAll(dialog.Handle());
+                                      uitest::Click(dialog.CancelButton());
+                                    }});
+        ASSERT_EQ(script.Run(), IDCANCEL);
+      },
+      200);
+  LabelTable::Instance().Clear();
+}
+
+// Each opening paints the file name in its own font.
+TEST(DialogLeaks, LaunchDialog) {
+  LabelTable::Instance().Set(LabelTable::IndexOf("tc_ok"), u"OK");
+  LabelTable::Instance().Set(LabelTable::IndexOf("tc_cancel"), u"Cancel");
+  LabelTable::Instance().Set(LabelTable::IndexOf("tc_auto_brower"), u"Browse");
+  ExpectNoLeak(
+      [&] {
+        ui::CDlgAutoStart dialog(nullptr, u"C:\\Tools\\a program with a long name that cannot fit at all.exe");
+        uitest::ModalScript script(dialog, {[&] {
+                                      PaintAll(dialog.Handle());
+                                      PostMessageW(dialog.BrowseButton(), WM_MOUSEMOVE, 0, MAKELPARAM(4, 4));
+                                    },
+                                    [&] {
+                                      PaintAll(dialog.Handle());
+                                      uitest::Click(dialog.CancelButton());
+                                    }});
+        ASSERT_EQ(script.Run(), IDCANCEL);
+      },
+      200);
+  LabelTable::Instance().Clear();
 }
 
 // Each opening loads and hooks the keyboard library and fills both lists

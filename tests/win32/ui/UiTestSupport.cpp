@@ -11,6 +11,7 @@
 #include "platform/win32/GdiPlus.h"
 
 namespace uitest {
+
 namespace {
 
 // The image library runs for the whole test program, as in the program.
