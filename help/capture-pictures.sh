@@ -137,11 +137,7 @@ echo "the macro editor"
 # session's stored macros. A new macro gets two keys with their pauses, and
 # the pause between them is selected.
 editor=CDlgMacro
-w "$build/tools/uidemo/vn24g_uidemo.exe" macro "$(windows_path "$home")" 600 >/dev/null 2>&1 </dev/null &
-demo_pid=$!
-await 30 "the macro editor did not open" window_exists "$editor"
-probe front "$editor" >/dev/null || true
-park_pointer
+demo_start "$editor" "$home/demo.out" macro "$home"
 click_in "$editor" 44 242
 click_in "$editor" 361 233
 sleep 0.7
@@ -153,30 +149,18 @@ click_in "$editor" 200 $((62 + 18 * 3 + 9))
 park_pointer
 sleep 0.5
 grab_window macro-editor "$editor"
-click_in "$editor" 392 283
-wait "$demo_pid" 2>/dev/null || true
+demo_close "$editor" 392 283 Cancel
 
 echo "the key combination and program launch windows"
 # Ctrl+S typed into the combination window; the launch window for a
 # program with a long path, of which it shows the file name.
-w "$build/tools/uidemo/vn24g_uidemo.exe" combo "$(windows_path "$home")" 600 >/dev/null 2>&1 </dev/null &
-demo_pid=$!
-await 30 "the key combination window did not open" window_exists CDlgCombo
-probe front CDlgCombo >/dev/null || true
-park_pointer
+demo_start CDlgCombo "$home/demo.out" combo "$home"
 xdotool key ctrl+s
 sleep 0.5
 grab_window key-combination CDlgCombo
-click_in CDlgCombo 226 116
-wait "$demo_pid" 2>/dev/null || true
-w "$build/tools/uidemo/vn24g_uidemo.exe" launch "$(windows_path "$home")" 600 \
-  'C:\Program Files\Mail Reader\mailreader.exe' >/dev/null 2>&1 </dev/null &
-demo_pid=$!
-await 30 "the program launch window did not open" window_exists CDlgAutoStart
-park_pointer
+demo_close CDlgCombo 226 116 Cancel
+demo_start CDlgAutoStart "$home/demo.out" launch "$home" 'C:\Program Files\Mail Reader\mailreader.exe'
 sleep 0.5
 grab_window program-launch CDlgAutoStart
-click_in CDlgAutoStart 294 115
-wait "$demo_pid" 2>/dev/null || true
-demo_pid=
+demo_close CDlgAutoStart 294 115 Cancel
 echo "help pictures: ok"

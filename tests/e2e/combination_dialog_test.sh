@@ -16,48 +16,29 @@ set -e
 build=$(cd "$1" && pwd)
 repo="$(cd "$(dirname "$0")/../.." && pwd)"
 name=combination
-demo_exe="$build/tools/uidemo/vn24g_uidemo.exe"
 . "$repo/tools/windowprobe/session.sh"
 
-if [ ! -f "$demo_exe" ] || [ ! -f "$build/dist/KBGetKey.dll" ] || [ ! -f "$build/tests/vn24g_windowprobe.exe" ]; then
-  echo "skipped: needs the window demo, the window probe and KBGetKey.dll of a Windows build"
-  exit 0
-fi
-for tool in wine wineserver Xvfb xdotool xwininfo import convert flock; do
-  command -v $tool >/dev/null 2>&1 || { echo "skipped: $tool is missing"; exit 0; }
-done
-simulated=no
-grep -q '^VN24G_SIMULATED_HARDWARE:BOOL=ON' "$build/CMakeCache.txt" && simulated=yes
+demo_check
 session_start
 
 dialog="CDlgCombo"
-demo_pid=
 demo_out="$home/combination.out"
 
 # The dialog of the window demo on program folder $1 (the session's copy by
 # default).
 open_dialog() {
-  : >"$demo_out"
-  w "$demo_exe" combo "$(windows_path "${1:-$home}")" 600 >"$demo_out" 2>/dev/null </dev/null &
-  demo_pid=$!
-  await 30 "the combination dialog did not open" window_exists "$dialog"
-  probe front "$dialog" >/dev/null || true
-  park_pointer
+  demo_start "$dialog" "$demo_out" combo "${1:-$home}"
   # The hook is installed while the dialog starts; keys typed before the
   # dialog has shown could go nowhere.
   sleep 0.7
 }
-demo_ended() { ! kill -0 "$demo_pid" 2>/dev/null; }
 dialog_open() { window_exists "$dialog"; }
 close_dialog_with() {
   case $1 in
-    ok) click_in "$dialog" 154 117 ;;
-    cancel) click_in "$dialog" 227 117 ;;
-    close) click_in "$dialog" 247 13 ;;
+    ok) demo_close "$dialog" 154 117 OK ;;
+    cancel) demo_close "$dialog" 227 117 Cancel ;;
+    close) demo_close "$dialog" 247 13 "the close button" ;;
   esac
-  await 20 "the combination dialog did not close with $1" demo_ended
-  wait "$demo_pid" 2>/dev/null || true
-  demo_pid=
 }
 press() {
   xdotool key --delay 150 "$@"

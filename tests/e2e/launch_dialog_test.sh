@@ -16,43 +16,22 @@ set -e
 build=$(cd "$1" && pwd)
 repo="$(cd "$(dirname "$0")/../.." && pwd)"
 name=launch
-demo_exe="$build/tools/uidemo/vn24g_uidemo.exe"
 . "$repo/tools/windowprobe/session.sh"
 
-if [ ! -f "$demo_exe" ] || [ ! -f "$build/tests/vn24g_windowprobe.exe" ]; then
-  echo "skipped: needs the window demo and the window probe of a Windows build"
-  exit 0
-fi
-for tool in wine wineserver Xvfb xdotool xwininfo import convert flock; do
-  command -v $tool >/dev/null 2>&1 || { echo "skipped: $tool is missing"; exit 0; }
-done
-simulated=no
-grep -q '^VN24G_SIMULATED_HARDWARE:BOOL=ON' "$build/CMakeCache.txt" && simulated=yes
+demo_check
 session_start
 
 dialog="CDlgAutoStart"
-demo_pid=
 demo_out="$home/launch.out"
 
 # The dialog of the window demo for a button whose program is $1.
-open_dialog() {
-  : >"$demo_out"
-  w "$demo_exe" launch "$(windows_path "$home")" 600 "$1" >"$demo_out" 2>/dev/null </dev/null &
-  demo_pid=$!
-  await 30 "the launch dialog did not open" window_exists "$dialog"
-  probe front "$dialog" >/dev/null || true
-  park_pointer
-}
-demo_ended() { ! kill -0 "$demo_pid" 2>/dev/null; }
+open_dialog() { demo_start "$dialog" "$demo_out" launch "$home" "$1"; }
 close_dialog_with() {
   case $1 in
-    ok) click_in "$dialog" 219 115 ;;
-    cancel) click_in "$dialog" 294 115 ;;
-    close) click_in "$dialog" 330 13 ;;
+    ok) demo_close "$dialog" 219 115 OK ;;
+    cancel) demo_close "$dialog" 294 115 Cancel ;;
+    close) demo_close "$dialog" 330 13 "the close button" ;;
   esac
-  await 20 "the launch dialog did not close with $1" demo_ended
-  wait "$demo_pid" 2>/dev/null || true
-  demo_pid=
 }
 # What the dialog handed back: "ok|cancel PATH".
 handed_back() {

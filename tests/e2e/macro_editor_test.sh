@@ -20,40 +20,20 @@ set -e
 build=$(cd "$1" && pwd)
 repo="$(cd "$(dirname "$0")/../.." && pwd)"
 name=macro
-demo_exe="$build/tools/uidemo/vn24g_uidemo.exe"
 . "$repo/tools/windowprobe/session.sh"
 
-if [ ! -f "$demo_exe" ] || [ ! -f "$build/dist/KBGetKey.dll" ] || [ ! -f "$build/tests/vn24g_windowprobe.exe" ]; then
-  echo "skipped: needs the window demo, the window probe and KBGetKey.dll of a Windows build"
-  exit 0
-fi
-for tool in wine wineserver Xvfb xdotool xwininfo import convert flock; do
-  command -v $tool >/dev/null 2>&1 || { echo "skipped: $tool is missing"; exit 0; }
-done
-simulated=no
-grep -q '^VN24G_SIMULATED_HARDWARE:BOOL=ON' "$build/CMakeCache.txt" && simulated=yes
+demo_check
 session_start
 
 editor="CDlgMacro"
-demo_pid=
 
 # The editor on the stored macros, with macro $1 selected.
-open_editor() {
-  w "$demo_exe" macro "$(windows_path "$home")" 600 "${1:--1}" >>"$home/demo.out" 2>&1 </dev/null &
-  demo_pid=$!
-  await 30 "the macro editor did not open" window_exists "$editor"
-  probe front "$editor" >/dev/null || true
-  park_pointer
-}
-demo_ended() { ! kill -0 "$demo_pid" 2>/dev/null; }
+open_editor() { demo_start "$editor" "$home/demo.out" macro "$home" "${1:--1}"; }
 close_editor_with() {
   case $1 in
-    ok) click_in "$editor" 313 283 ;;
-    cancel) click_in "$editor" 392 283 ;;
+    ok) demo_close "$editor" 313 283 OK ;;
+    cancel) demo_close "$editor" 392 283 Cancel ;;
   esac
-  await 20 "the macro editor did not close" demo_ended
-  wait "$demo_pid" 2>/dev/null || true
-  demo_pid=
 }
 # Controls by their places on the skin.
 click_new() { click_in "$editor" 44 242; }
