@@ -310,8 +310,12 @@ demo_check() {
   for tool in wine wineserver Xvfb xdotool xwininfo import convert flock; do
     command -v $tool >/dev/null 2>&1 || { echo "skipped: $tool is missing"; exit 0; }
   done
+  # An if, not `grep && simulated=yes`: a failing last command would be the
+  # function's status and end a script that runs under set -e.
   simulated=no
-  grep -q '^VN24G_SIMULATED_HARDWARE:BOOL=ON' "$build/CMakeCache.txt" && simulated=yes
+  if grep -q '^VN24G_SIMULATED_HARDWARE:BOOL=ON' "$build/CMakeCache.txt"; then
+    simulated=yes
+  fi
 }
 
 # demo_start WINDOW OUT SCENE FOLDER [ARGUMENTS...]: the scene on the program
