@@ -1,22 +1,29 @@
 // Load probe of the driver event channel: the program's own channel code
 // delivers a flood of events from the simulator to a window of this
 // process, which checks that every event arrives once and in order and
-// reports the rate.
+// reports the rate. The latency mode times single events instead: the
+// driver's get-event round trip on its own, and the whole way from queuing
+// one event in the simulator to its message at the window.
 //
 //   vn24g_channel_probe COUNT [BURST]
+//   vn24g_channel_probe latency COUNT
 //
 // Exit code 0 when all COUNT events arrived in order, 1 otherwise.
 
 #include <windows.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <thread>
 #include <vector>
 
 #include "codes/PrivateMessages.h"
+#include "device/DriverControlCodes.h"
 #include "device/USBDriver.h"
+#include "platform/ControlDevice.h"
 #include "platform/simulated/SimulatorClient.h"
 
 namespace {
@@ -60,9 +67,107 @@ HWND CreateTarget() {
                          windowClass.hInstance, nullptr);
 }
 
+double Microseconds(const LARGE_INTEGER& from, const LARGE_INTEGER& to) {
+  LARGE_INTEGER frequency;
+  QueryPerformanceFrequency(&frequency);
+  return static_cast<double>(to.QuadPart - from.QuadPart) * 1e6 / static_cast<double>(frequency.QuadPart);
+}
+
+void PrintPercentiles(const char* what, std::vector<double> samples) {
+  if (samples.empty()) {
+    std::printf("%s: no samples\n", what);
+    return;
+  }
+  std::sort(samples.begin(), samples.end());
+  const auto at = [&](double share) { return samples[static_cast<std::size_t>(share * (samples.size() - 1))]; };
+  std::printf("%s: p50 %.0f us, p99 %.0f us over %zu events\n", what, at(0.50), at(0.99), samples.size());
+}
+
+// The driver's get-event request alone, as the event thread makes it: a
+// semaphore of this process registered with the driver, `count` events
+// queued up front, then one wait and one fetch per event, each timed.
+bool TimeGetEvent(simulator::Connection& control, uint32_t count) {
+  platform::ControlDevice& driver = platform::Service<platform::ControlDevice>::Get();
+  const platform::Handle device = driver.Open(device::kDriverDevicePath);
+  const HANDLE semaphore = CreateSemaphoreW(nullptr, 0, device::kMaxPendingEvents, nullptr);
+  auto value = static_cast<uint32_t>(reinterpret_cast<ULONG_PTR>(semaphore));
+  if (device == 0 ||
+      !driver.Control(device, device::kIoctlRegister, &value, sizeof value, nullptr, 0)) {
+    std::fprintf(stderr, "probe: the driver could not be opened\n");
+    return false;
+  }
+  std::vector<uint32_t> codes(std::min<uint32_t>(count, device::kMaxPendingEvents));
+  for (std::size_t i = 0; i < codes.size(); ++i) codes[i] = static_cast<uint32_t>(i + 1);
+  const uint32_t queued = simulator::QueueEvents(control, codes);
+  std::vector<double> samples;
+  bool inOrder = queued == codes.size();
+  for (uint32_t i = 0; i < queued; ++i) {
+    if (WaitForSingleObject(semaphore, 5000) != WAIT_OBJECT_0) break;
+    uint32_t code = 0;
+    LARGE_INTEGER before, after;
+    QueryPerformanceCounter(&before);
+    const bool fetched = driver.Control(device, device::kIoctlGetEvent, &code, sizeof code, &code, sizeof code);
+    QueryPerformanceCounter(&after);
+    inOrder = inOrder && fetched && code == i + 1;
+    samples.push_back(Microseconds(before, after));
+  }
+  driver.Control(device, device::kIoctlUnregister, nullptr, 0, nullptr, 0);
+  driver.Close(device);
+  CloseHandle(semaphore);
+  PrintPercentiles("get-event round trip", samples);
+  return inOrder && samples.size() == codes.size();
+}
+
+// One event at a time from the simulator's queue through the program's
+// event channel to the window, timed from just before the queue command.
+bool TimeQueueToWindow(simulator::Connection& control, uint32_t count) {
+  const HWND target = CreateTarget();
+  device::CUSBDriver channel;
+  channel.StartEventChannel(reinterpret_cast<platform::WindowHandle>(target));
+  if (!channel.EnableDriver()) {
+    std::fprintf(stderr, "probe: the driver could not be opened\n");
+    return false;
+  }
+  std::vector<double> samples;
+  for (uint32_t code = 1; code <= count; ++code) {
+    LARGE_INTEGER before, after;
+    const uint32_t received = tally.received;
+    QueryPerformanceCounter(&before);
+    if (simulator::QueueEvents(control, {code}) != 1) break;
+    MSG message;
+    const DWORD deadline = GetTickCount() + 5000;
+    while (tally.received == received && static_cast<int32_t>(GetTickCount() - deadline) < 0) {
+      if (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        DispatchMessageW(&message);
+      }
+    }
+    QueryPerformanceCounter(&after);
+    if (tally.received == received || tally.last != code) break;
+    samples.push_back(Microseconds(before, after));
+  }
+  channel.ShutdownEventChannel();
+  PrintPercentiles("queue to window", samples);
+  return samples.size() == count;
+}
+
+int Latency(uint32_t count) {
+  tally.seen.assign(static_cast<std::size_t>(count) + 1, false);
+  std::unique_ptr<simulator::Connection> control = simulator::Connection::Open(simulator::Connection::Start::kIfMissing);
+  if (!control || !simulator::Reset(*control)) {
+    std::fprintf(stderr, "probe: no simulator\n");
+    return 1;
+  }
+  const bool roundTrips = TimeGetEvent(*control, count);
+  const bool wholeWay = TimeQueueToWindow(*control, count);
+  return roundTrips && wholeWay ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc >= 2 && std::strcmp(argv[1], "latency") == 0) {
+    return Latency(argc >= 3 ? static_cast<uint32_t>(std::strtoul(argv[2], nullptr, 0)) : 1000);
+  }
   const uint32_t count = argc >= 2 ? static_cast<uint32_t>(std::strtoul(argv[1], nullptr, 0)) : 100000;
   const uint32_t burst = argc >= 3 ? static_cast<uint32_t>(std::strtoul(argv[2], nullptr, 0)) : 4000;
   tally.seen.assign(static_cast<std::size_t>(count) + 1, false);
