@@ -83,9 +83,14 @@ std::unique_ptr<Connection> Connection::Open(Start start) {
       DWORD mode = PIPE_READMODE_MESSAGE;
       SetNamedPipeHandleState(pipe, &mode, nullptr, nullptr);
       std::unique_ptr<Connection> connection(new Connection(pipe));
-      if (!connection->Command(Op::kHello, 0, GetCurrentProcessId(), 0, &connection->simulatorProcessId_)) {
+      Reply reply = {};
+      std::vector<uint8_t> session;
+      if (!connection->Call(Request{Op::kHello, 0, GetCurrentProcessId(), 0}, nullptr, 0, reply, session) ||
+          !reply.ok || session.size() < sizeof connection->sessionId_) {
         return nullptr;
       }
+      connection->simulatorProcessId_ = reply.value;
+      std::memcpy(&connection->sessionId_, session.data(), sizeof connection->sessionId_);
       return connection;
     }
     if (static_cast<int32_t>(GetTickCount() - deadline) > 0) return nullptr;

@@ -40,12 +40,15 @@ class Connection {
   bool Command(Op op, uint32_t code = 0, uint32_t value = 0, uint32_t extra = 0, uint32_t* replyValue = nullptr);
 
   uint32_t SimulatorProcessId() const { return simulatorProcessId_; }
+  // The simulator's number for this connection.
+  uint32_t SessionId() const { return sessionId_; }
 
  private:
   explicit Connection(void* pipe) : pipe_(pipe) {}
   std::mutex mutex_;
   void* pipe_;
   uint32_t simulatorProcessId_ = 0;
+  uint32_t sessionId_ = 0;
 };
 
 // Starts the simulator beside this program with `arguments` after its name.

@@ -5,6 +5,8 @@
 // and its payload; every answer is one message: a Reply head and its
 // payload. One pipe connection per control-device handle, so the simulator
 // knows which handle a control code came through and when it is closed.
+// The pending event codes themselves sit in memory shared with the clients
+// (SimulatorEventRing.h), so fetching one needs no message.
 
 #include <cstdint>
 
@@ -22,7 +24,7 @@ constexpr uint32_t kMaxReplyBytes = 4 * 1024 * 1024;
 enum class Op : uint32_t {
   // The program's side.
   kHello = 1,         // value = the client's process id (for taking over its semaphore handle);
-                      // reply value = the simulator's process id
+                      // reply value = the simulator's process id, reply payload = the session id
   kDriverOpen,        // this connection becomes an open control-device handle
   kDriverControl,     // code = control code, payload = input, value = output size; reply payload = output
   kHidList,           // reply payload = the present interfaces' paths (see PathList below)

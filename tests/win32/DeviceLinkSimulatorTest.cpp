@@ -150,6 +150,51 @@ TEST_F(DeviceLinkSimulatorTest, QueuedEventsArriveOnceAndInOrder) {
   EXPECT_EQ(Status().fetched, 3u);
 }
 
+// The event thread takes the codes without a pipe request each, yet the
+// driver's log counts every fetch, in its place before what came after it.
+TEST_F(DeviceLinkSimulatorTest, EveryFetchIsLoggedBeforeTheShutdown) {
+  channel_->StartEventChannel(target_.Value());
+  ASSERT_TRUE(channel_->EnableDriver());
+  ASSERT_TRUE(simulator::ClearLog(*control_));
+  ASSERT_EQ(simulator::QueueEvents(*control_, {0x08, 0x00, 0x10, 0x00}), 4u);
+  ASSERT_TRUE(target_.PumpUntil([&] { return target_.events.size() >= 4; }));
+  channel_->ShutdownEventChannel();
+  EXPECT_THAT(Log(), ElementsAre("222408=0", "222408=0", "222408=0", "222408=0", "22240C=0", "222410=0",
+                                 "222404=0", "close"));
+  const simulator::Status status = Status();
+  EXPECT_EQ(status.fetched, 4u);
+  EXPECT_EQ(status.pending, 0u);
+}
+
+// A stalled driver holds the fetch whichever way it would have gone; once
+// released, the held code and those after it arrive in order.
+TEST_F(DeviceLinkSimulatorTest, HeldFetchWaitsForTheDriver) {
+  channel_->StartEventChannel(target_.Value());
+  ASSERT_TRUE(channel_->EnableDriver());
+  ASSERT_TRUE(simulator::HoldEvents(*control_, true));
+  ASSERT_EQ(simulator::QueueEvents(*control_, {0x08, 0x00}), 2u);
+  target_.PumpUntil([] { return false; }, 300);
+  EXPECT_TRUE(target_.events.empty());
+  ASSERT_TRUE(simulator::HoldEvents(*control_, false));
+  ASSERT_TRUE(target_.PumpUntil([&] { return target_.events.size() >= 2; }));
+  EXPECT_EQ(target_.events, (std::vector<uint32_t>{0x08, 0x00}));
+}
+
+// A fetch the driver refuses is refused however the codes are kept: the
+// refused wake-up takes no code, the next fetch takes the first.
+TEST_F(DeviceLinkSimulatorTest, RefusedFetchTakesNoCode) {
+  channel_->StartEventChannel(target_.Value());
+  ASSERT_TRUE(channel_->EnableDriver());
+  ASSERT_TRUE(simulator::ClearLog(*control_));
+  ASSERT_TRUE(simulator::FailCode(*control_, device::kIoctlGetEvent, 1));
+  ASSERT_EQ(simulator::QueueEvents(*control_, {0x08, 0x00}), 2u);
+  ASSERT_TRUE(target_.PumpUntil([&] { return !target_.events.empty(); }));
+  target_.PumpUntil([] { return false; }, 200);
+  EXPECT_EQ(target_.events, (std::vector<uint32_t>{0x08}));
+  EXPECT_THAT(Log(), ElementsAre("222408=0 failed", "222408=0"));
+  EXPECT_EQ(Status().pending, 1u);
+}
+
 TEST_F(DeviceLinkSimulatorTest, ShutdownWithTheDriverNeverOpened) {
   ASSERT_TRUE(simulator::SetDriverPresent(*control_, false));
   channel_->StartEventChannel(target_.Value());

@@ -34,8 +34,8 @@ now_ms() { echo $(($(date +%s%N) / 1000000)); }
 # the most memory.
 rss_anon_kb() {
   for status in /proc/[0-9]*/status; do
-    tr '\0' ' ' <"${status%/status}/cmdline" 2>/dev/null | grep -qF "$1" || continue
-    tr '\0' '\n' <"${status%/status}/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" || continue
+    tr '\0' ' ' 2>/dev/null <"${status%/status}/cmdline" | grep -qF "$1" || continue
+    tr '\0' '\n' 2>/dev/null <"${status%/status}/environ" | grep -qxF "WINEPREFIX=$WINEPREFIX" || continue
     awk '/^RssAnon:/ { print $2 }' "$status" 2>/dev/null
   done | sort -n | tail -n 1
 }

@@ -23,11 +23,16 @@ using device::kIoctlMouseMask;
 using device::kIoctlRegister;
 using device::kIoctlUnregister;
 constexpr auto kMaxPending = static_cast<uint32_t>(device::kMaxPendingEvents);
+static_assert(kEventRingSlots == kMaxPending + 2,
+              "the ring holds a full semaphore's codes, the one being fetched and the one taken back");
 
 constexpr uint32_t kMaxExtraPath = 20000;
 constexpr std::size_t kMaxLogEntries = 100000;
 // A flood burst waits this long for the program to fetch before giving up.
 constexpr auto kFloodStall = std::chrono::seconds(30);
+// Fetches from the shared ring wake nobody here; a waiting flood looks again
+// this often.
+constexpr auto kFloodLookAgain = std::chrono::milliseconds(1);
 
 std::u16string Ascii(const std::string& text) { return std::u16string(text.begin(), text.end()); }
 
@@ -121,7 +126,19 @@ void Notifier::Run() {
   }
 }
 
-Hardware::Hardware() { receivers_.push_back({0x2000, 0, 0}); }
+Hardware::Hardware() : events_(MapEventRing(true)) {
+  if (events_ == nullptr) {
+    ownRing_.reset(new EventRing{});
+    events_ = ownRing_.get();
+  }
+  {
+    EventRingLock ring(*events_);
+    events_->fastSession = 0;
+    events_->fetchCode = kIoctlGetEvent;
+    events_->head = events_->count = events_->unlogged = 0;
+  }
+  receivers_.push_back({0x2000, 0, 0});
+}
 
 Hardware::~Hardware() { DropRegistration(); }
 
@@ -152,6 +169,7 @@ void Hardware::CloseDriverHandle(Session& session) {
 
 void Hardware::Disconnected(Session& session) {
   std::lock_guard<std::mutex> lock(mutex_);
+  CountRingFetches();
   --sessions_;
   CloseDriverHandle(session);
   for (auto it = hid_.begin(); it != hid_.end();) it = it->second.session == session.id ? hid_.erase(it) : ++it;
@@ -160,6 +178,36 @@ void Hardware::Disconnected(Session& session) {
   }
   if (session.process != nullptr) CloseHandle(session.process);
   session.process = nullptr;
+  UpdateRingAccess();
+}
+
+uint32_t Hardware::Pending() {
+  EventRingLock ring(*events_);
+  return events_->count;
+}
+
+void Hardware::CountRingFetches() {
+  uint32_t fetches = 0;
+  {
+    EventRingLock ring(*events_);
+    fetches = events_->unlogged;
+    events_->unlogged = 0;
+  }
+  if (fetches == 0) return;
+  fetched_count_ += fetches;
+  // As the event thread asks: a zero code in, a code out.
+  for (uint32_t i = 0; i < fetches; ++i) Log(LogStep::kControl, kIoctlGetEvent, 0, true);
+  fetched_.notify_all();
+}
+
+void Hardware::UpdateRingAccess() {
+  const auto failing = [&](uint32_t code) {
+    const auto found = failures_.find(code);
+    return found != failures_.end() && found->second != 0;
+  };
+  const bool allowed = semaphore_ != nullptr && driverPresent_ && !held_ && !failing(kIoctlGetEvent) && !failing(0);
+  EventRingLock ring(*events_);
+  events_->fastSession = allowed ? semaphoreOwner_ : 0;
 }
 
 void Hardware::DropRegistration() {
@@ -198,9 +246,18 @@ bool Hardware::QueueOne(uint32_t code) {
   // The code is queued before the release so the woken program finds it; a
   // refused release (the count at its maximum) takes it back, keeping codes
   // and releases one to one.
-  events_.push_back(code);
+  bool stored = false;
+  {
+    EventRingLock ring(*events_);
+    stored = PushEvent(*events_, code);
+  }
+  if (!stored) {
+    ++dropped_;
+    return false;
+  }
   if (!ReleaseSemaphore(semaphore_, 1, nullptr)) {
-    events_.pop_back();
+    EventRingLock ring(*events_);
+    PopBackEvent(*events_);
     ++dropped_;
     return false;
   }
@@ -215,9 +272,14 @@ uint32_t Hardware::Flood(uint32_t count, uint32_t firstCode, uint32_t burst, std
     const uint32_t size = std::min(burst, count - sent);
     // Wait until the burst fits below the semaphore's maximum: the program's
     // pending count never exceeds the codes still queued here.
-    const bool fits = fetched_.wait_for(lock, kFloodStall, [&] {
-      return semaphore_ == nullptr || events_.size() + size <= kMaxPending;
-    });
+    const auto stall = std::chrono::steady_clock::now() + kFloodStall;
+    bool fits = false;
+    for (;;) {
+      CountRingFetches();
+      fits = semaphore_ == nullptr || Pending() + size <= kMaxPending;
+      if (fits || std::chrono::steady_clock::now() >= stall) break;
+      fetched_.wait_for(lock, kFloodLookAgain);
+    }
     if (!fits || semaphore_ == nullptr) break;
     for (uint32_t i = 0; i < size; ++i) queued += QueueOne(firstCode + sent + i);
     sent += size;
@@ -238,7 +300,10 @@ void Hardware::ResetState() {
   failures_.clear();
   log_.clear();
   enabled_ = mouseMask_ = keyMask_ = extraKeyMask_ = 0;
-  events_.clear();
+  {
+    EventRingLock ring(*events_);
+    events_->head = events_->count = 0;
+  }
   queued_ = dropped_ = fetched_count_ = 0;
 }
 
@@ -265,15 +330,19 @@ void Hardware::HandleControl(Session& session, const Request& request, const uin
       case kIoctlUnregister:
         if (semaphoreOwner_ == session.id) DropRegistration();
         break;
-      case kIoctlGetEvent:
-        ok = request.value >= 4 && !events_.empty();
+      case kIoctlGetEvent: {
+        uint32_t event = 0;
+        {
+          EventRingLock ring(*events_);
+          ok = request.value >= 4 && PopFrontEvent(*events_, event);
+        }
         if (ok) {
-          AppendRaw(answer, events_.front());
-          events_.pop_front();
+          AppendRaw(answer, event);
           ++fetched_count_;
           fetched_.notify_all();
         }
         break;
+      }
       case kIoctlMouseMask:
       case kIoctlKeyMask:
       case kIoctlExtraKeyMask:
@@ -296,6 +365,7 @@ void Hardware::HandleControl(Session& session, const Request& request, const uin
 void Hardware::Handle(Session& session, const Request& request, const uint8_t* payload, std::size_t size,
                       Reply& reply, std::vector<uint8_t>& answer, bool& quit) {
   std::unique_lock<std::mutex> lock(mutex_);
+  CountRingFetches();
   reply = {1, 0};
   answer.clear();
   const auto text = [&] {
@@ -305,6 +375,7 @@ void Hardware::Handle(Session& session, const Request& request, const uint8_t* p
     case Op::kHello:
       if (session.process == nullptr) session.process = OpenProcess(PROCESS_DUP_HANDLE, FALSE, request.value);
       reply.value = GetCurrentProcessId();
+      AppendRaw(answer, session.id);
       break;
     case Op::kDriverOpen: {
       const bool ok = driverPresent_ && !session.driverHandle && SameIgnoringCase(text(), device::kDriverDevicePath);
@@ -424,7 +495,7 @@ void Hardware::Handle(Session& session, const Request& request, const uint8_t* p
       status.mouseMask = mouseMask_;
       status.keyMask = keyMask_;
       status.extraKeyMask = extraKeyMask_;
-      status.pending = static_cast<uint32_t>(events_.size());
+      status.pending = Pending();
       status.queued = queued_;
       status.dropped = dropped_;
       status.fetched = fetched_count_;
@@ -455,6 +526,7 @@ void Hardware::Handle(Session& session, const Request& request, const uint8_t* p
     default:
       reply.ok = 0;
   }
+  UpdateRingAccess();
 }
 
 namespace {

@@ -11,11 +11,13 @@
 #include <cstdint>
 #include <deque>
 #include <map>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include "platform/simulated/SimulatorEventRing.h"
 #include "platform/simulated/SimulatorProtocol.h"
 
 namespace simulator {
@@ -89,6 +91,14 @@ class Hardware {
   bool ShouldFail(uint32_t code);
   void CloseDriverHandle(Session& session);
   bool QueueOne(uint32_t code);
+  uint32_t Pending();
+  // Counts the fetches the registered client took from the shared ring into
+  // the log and the tally, before anything else is answered or logged.
+  void CountRingFetches();
+  // Lets the registered client fetch from the shared ring only while no
+  // fetch needs the simulator's own answer: driver present, events not
+  // held, no failures arranged for fetches.
+  void UpdateRingAccess();
   uint32_t Flood(uint32_t count, uint32_t firstCode, uint32_t burst, std::unique_lock<std::mutex>& lock);
   void Log(LogStep step, uint32_t code, uint32_t value, bool ok);
   void DropRegistration();
@@ -107,7 +117,8 @@ class Hardware {
   uint32_t mouseMask_ = 0;
   uint32_t keyMask_ = 0;
   uint32_t extraKeyMask_ = 0;
-  std::deque<uint32_t> events_;
+  std::unique_ptr<EventRing> ownRing_;  // only when the shared ring could not be made
+  EventRing* events_;                   // the pending codes, shared with the clients
   uint32_t queued_ = 0;
   uint32_t dropped_ = 0;
   uint32_t fetched_count_ = 0;
