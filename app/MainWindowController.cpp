@@ -43,13 +43,17 @@ void MainWindowController::Initialise() {
   // The title is what a second instance looks for.
   view_.SetTitle(Label("tc_mouse_title"));
 
+  driver_.PaceByHandledEvents();
   driver_.StartEventChannel(view_.Window());
   EnableDriverOrRetry();
   // Kept until shutdown: every social-site action uses the same library.
   socialSite_.LoadQuickAccess();
 }
 
-void MainWindowController::OnDriverEvent(uint32_t eventCode) { dispatcher_.OnDriverEvent(eventCode, deviceType_); }
+void MainWindowController::OnDriverEvent(uint32_t eventCode) {
+  dispatcher_.OnDriverEvent(eventCode, deviceType_);
+  driver_.EventHandled();
+}
 
 void MainWindowController::RefreshModelData() {
   settingsKeyPath_ = config::SettingsKeyPath(config::ModelName(config::CurrentDevice));

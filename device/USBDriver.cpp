@@ -57,6 +57,16 @@ CUSBDriver::CUSBDriver() {
   state.stop = 0;
 }
 
+void CUSBDriver::PaceByHandledEvents() {
+  DriverChannelState& state = DriverChannel();
+  if (state.credits == 0) state.credits = Threads().NewSemaphore(kMaxEventsInFlight, kMaxEventsInFlight);
+}
+
+void CUSBDriver::EventHandled() {
+  const Handle credits = DriverChannel().credits;
+  if (credits != 0) Threads().Release(credits, 1);
+}
+
 CUSBDriver::~CUSBDriver() {
   if (started_) ShutdownEventChannel();
 }
@@ -123,6 +133,9 @@ void CUSBDriver::ShutdownEventChannel() {
   // fetch because the driver handle is forgotten, and sees the flag after
   // the next wait.
   if (semaphore != 0) Threads().Release(semaphore, 1);
+  // A thread waiting for the target to catch up is woken the same way.
+  const Handle credits = state.credits;
+  if (credits != 0) Threads().Release(credits, 1);
   bool threadEnded = true;
   if (state.thread != 0) {
     // Bounded: a thread stuck in a driver call must not hold the program's
@@ -140,8 +153,10 @@ void CUSBDriver::ShutdownEventChannel() {
   if (threadEnded) {
     if (driver != 0) Driver().Close(driver);
     if (semaphore != 0) Threads().Close(semaphore);
+    if (credits != 0) Threads().Close(credits);
   }
   state.semaphore = 0;
+  state.credits = 0;
   if (state.hiddenWindow != 0) Service<platform::HiddenWindow>::Get().Destroy(state.hiddenWindow);
   state.hiddenWindow = 0;
   state.target = 0;
@@ -151,19 +166,26 @@ void CUSBDriver::ShutdownEventChannel() {
 uint32_t CUSBDriver::EventThread(void* /*parameter*/) {
   DriverChannelState& state = DriverChannel();
   while (state.stop == 0) {
+    // Paced: the next event is fetched only once the target may take it;
+    // until then it stays with the driver.
+    const Handle credits = state.credits;
+    if (credits != 0 && (!Threads().Wait(credits) || state.stop != 0)) break;
     // A failed wait means there is no semaphore to wait on; nothing could
     // ever wake the thread for an event again, and looping on the failure
     // would only burn a processor.
     if (!Threads().Wait(state.semaphore)) break;
     uint32_t code = 0;
+    bool fetched = false;
     {
       std::lock_guard<std::timed_mutex> fetching(state.fetching);
       const Handle driver = state.driver;
-      if (driver == 0) continue;
-      if (!Driver().Control(driver, kIoctlGetEvent, &code, sizeof code, &code, sizeof code)) continue;
+      fetched = driver != 0 && Driver().Control(driver, kIoctlGetEvent, &code, sizeof code, &code, sizeof code);
     }
     const platform::WindowHandle target = state.target;
-    if (target != 0) Service<platform::WindowMessages>::Get().Post(target, codes::WM_DRIVER_EVENT, code, 0);
+    const bool posted = fetched && target != 0 &&
+                        Service<platform::WindowMessages>::Get().Post(target, codes::WM_DRIVER_EVENT, code, 0);
+    // An event nobody will report handled must not use up a count.
+    if (!posted && credits != 0) Threads().Release(credits, 1);
   }
   return 0;
 }

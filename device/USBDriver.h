@@ -18,6 +18,12 @@ namespace device {
 // driver waits for a fetch in progress, before giving up on it.
 constexpr uint32_t kEventThreadEndWaitMs = 2000;
 
+// With paced delivery, the most events posted to the target and not yet
+// handled. Further events wait in the driver: a flood of presses then
+// cannot bury the window's other messages (an exit command among them)
+// under thousands of posted events, nor overflow its message queue.
+constexpr int32_t kMaxEventsInFlight = 16;
+
 // One value each for the whole process; the interception masks read the
 // driver handle too. The event thread reads driver, semaphore, stop and
 // target while the main thread may write them, so they are atomics: no read
@@ -29,6 +35,7 @@ struct DriverChannelState {
   std::atomic<platform::Handle> semaphore{0};  // released by the driver once per event
   std::atomic<int32_t> stop{0};                // 1 once shutdown has begun
   std::atomic<platform::WindowHandle> target{0};
+  std::atomic<platform::Handle> credits{0};  // paced delivery: one count per event the target may still take
   std::timed_mutex fetching;
   platform::Handle thread = 0;
   platform::WindowHandle hiddenWindow = 0;
@@ -49,6 +56,12 @@ class CUSBDriver {
   // Creates the semaphore, the event thread and the hidden window; events
   // will be posted to `target`. Always true.
   bool StartEventChannel(platform::WindowHandle target);
+
+  // Before StartEventChannel: the thread posts at most kMaxEventsInFlight
+  // events the target has not reported handled with EventHandled.
+  void PaceByHandledEvents();
+  // The target has handled one posted event.
+  void EventHandled();
 
   // Opens the control device and registers the semaphore with it. False,
   // with the driver handle 0, when either step fails.

@@ -195,6 +195,51 @@ TEST_F(DeviceLinkSimulatorTest, RefusedFetchTakesNoCode) {
   EXPECT_EQ(Status().pending, 1u);
 }
 
+// Paced delivery: while the window has not handled what it was given, the
+// further events wait in the driver instead of piling up in its message
+// queue; each handled event lets the next one through, none lost, in order.
+TEST_F(DeviceLinkSimulatorTest, PacedEventsWaitInTheDriverUntilHandled) {
+  channel_->PaceByHandledEvents();
+  channel_->StartEventChannel(target_.Value());
+  ASSERT_TRUE(channel_->EnableDriver());
+  std::vector<uint32_t> codes;
+  for (uint32_t code = 1; code <= 200; ++code) codes.push_back(code);
+  ASSERT_EQ(simulator::QueueEvents(*control_, codes), 200u);
+  ASSERT_TRUE(target_.PumpUntil([&] { return !target_.events.empty(); }));
+  target_.PumpUntil([] { return false; }, 300);
+  const std::size_t given = target_.events.size();
+  EXPECT_LT(given, 200u);
+  EXPECT_EQ(Status().pending, 200u - given);
+
+  std::size_t handled = 0;
+  ASSERT_TRUE(target_.PumpUntil([&] {
+    for (; handled < target_.events.size(); ++handled) channel_->EventHandled();
+    return target_.events.size() >= 200;
+  }, 20000));
+  EXPECT_EQ(target_.events, codes);
+  EXPECT_EQ(Status().pending, 0u);
+  channel_->ShutdownEventChannel();
+  EXPECT_TRUE(threads_.threadEnded);
+}
+
+// Shutdown while the thread waits for the window to catch up: it ends at
+// once, and the driver is left in order.
+TEST_F(DeviceLinkSimulatorTest, ShutdownWhilePacedDeliveryWaits) {
+  channel_->PaceByHandledEvents();
+  channel_->StartEventChannel(target_.Value());
+  ASSERT_TRUE(channel_->EnableDriver());
+  std::vector<uint32_t> codes(100, 0x60000000);
+  ASSERT_EQ(simulator::QueueEvents(*control_, codes), 100u);
+  ASSERT_TRUE(target_.PumpUntil([&] { return !target_.events.empty(); }));
+  // The thread has given what it may and waits.
+  target_.PumpUntil([] { return false; }, 300);
+  ASSERT_GT(Status().pending, 0u);
+  ASSERT_TRUE(simulator::ClearLog(*control_));
+  channel_->ShutdownEventChannel();
+  EXPECT_TRUE(threads_.threadEnded);
+  EXPECT_THAT(Log(), ElementsAre("22240C=0", "222410=0", "222404=0", "close"));
+}
+
 TEST_F(DeviceLinkSimulatorTest, ShutdownWithTheDriverNeverOpened) {
   ASSERT_TRUE(simulator::SetDriverPresent(*control_, false));
   channel_->StartEventChannel(target_.Value());

@@ -4,7 +4,8 @@
 # figure with the empty program's and their ratio:
 #   - start to tray icon and start to window title (medians);
 #   - private memory (RssAnon) 5 s after the start (median);
-#   - exit command to process gone (median);
+#   - exit command to process gone (median), on every other start while
+#     events arrive from the simulator all the time;
 #   - the driver channel: its get-event round trip, and one event from the
 #     simulator's queue to the program's window (p50 and p99).
 # It builds nothing: it needs the simulated-hardware build with the window
@@ -40,10 +41,10 @@ rss_anon_kb() {
   done | sort -n | tail -n 1
 }
 
-# measure_start WHO EXE TITLE: one start of EXE; appends
-# "tray_ms title_ms rss_kb exit_ms" to $home/WHO.txt.
+# measure_start WHO EXE TITLE quiet|busy: one start of EXE; appends
+# "tray_ms title_ms rss_kb exit_ms quiet|busy" to $home/WHO.txt.
 measure_start() {
-  who=$1 exe=$2 window_title=$3
+  who=$1 exe=$2 window_title=$3 traffic=$4
   base=$(visible_desktop_windows)
   tray_ms= title_ms=
   start=$(now_ms)
@@ -60,6 +61,13 @@ measure_start() {
   [ $left -gt 0 ] && sleep "$(printf '%d.%03d' $((left / 1000)) $((left % 1000)))"
   rss_kb=$(rss_anon_kb "$(basename "$exe")")
   [ -n "$rss_kb" ] || fail "$who: no memory figure for process $pid"
+  flood_pid=
+  if [ "$traffic" = busy ]; then
+    # Codes of no kind the program acts on, in small bursts, until it leaves.
+    w "$home/vn24gsim.exe" flood 1000000 --first 0x60000000 --burst 20 >/dev/null 2>&1 &
+    flood_pid=$!
+    sleep 0.5
+  fi
   sim post "$window_title" 0x111 2 >/dev/null || fail "$who: could not post the exit command"
   posted=$(now_ms)
   while kill -0 "$pid" 2>/dev/null; do
@@ -68,8 +76,10 @@ measure_start() {
   done
   exit_ms=$(($(now_ms) - posted))
   wait "$pid" 2>/dev/null || true
-  echo "$tray_ms $title_ms $rss_kb $exit_ms" >>"$home/$who.txt"
-  echo "  $who start: tray icon $tray_ms ms, window title $title_ms ms, RssAnon $rss_kb kB, exit $exit_ms ms"
+  # The flood ends once nobody takes its events any more.
+  [ -n "$flood_pid" ] && wait "$flood_pid" 2>/dev/null || true
+  echo "$tray_ms $title_ms $rss_kb $exit_ms $traffic" >>"$home/$who.txt"
+  echo "  $who start: tray icon $tray_ms ms, window title $title_ms ms, RssAnon $rss_kb kB, exit $exit_ms ms ($traffic)"
   # The task bar goes with the last tray icon; the next start begins without.
   await 20 "$who: the tray icon stayed after the exit" tray_back_to "$base"
 }
@@ -80,26 +90,30 @@ start_simulator 2000
 : >"$home/program.txt"
 : >"$home/empty.txt"
 for run in $(seq 1 "$starts"); do
-  measure_start program "$home/vn24g.exe" "$title"
-  measure_start empty "$empty_exe" "$empty_title"
+  traffic=quiet
+  [ $((run % 2)) -eq 0 ] && traffic=busy
+  measure_start program "$home/vn24g.exe" "$title" $traffic
+  measure_start empty "$empty_exe" "$empty_title" $traffic
 done
 
 median() {
   sort -n | awk '{ v[NR] = $1 } END { print (NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2) }'
 }
-column_median() { cut -d' ' -f"$2" "$home/$1.txt" | median; }
+# column_median WHO COLUMN [quiet|busy]
+column_median() { grep "${3:-}\$" "$home/$1.txt" | cut -d' ' -f"$2" | median; }
 row() {
-  program=$(column_median program "$2") empty=$(column_median empty "$2")
+  program=$(column_median program "$2" "$5") empty=$(column_median empty "$2" "$5")
   awk -v what="$1" -v p="$program" -v e="$empty" -v unit="$3" -v scale="$4" 'BEGIN {
     printf "%-36s %10.1f %s %10.1f %s %7.2f\n", what, p / scale, unit, e / scale, unit, (e > 0 ? p / e : 0) }'
 }
 
 echo
-printf "%-36s %13s %13s %7s\n" "figure (median of $starts starts)" "program" "empty program" "ratio"
+printf "%-36s %13s %13s %7s\n" "figure (median)" "program" "empty program" "ratio"
 row "start -> tray icon" 1 ms 1
 row "start -> window title" 2 ms 1
 row "private memory 5 s after start" 3 MB 1024
-row "exit command -> process gone" 4 ms 1
+row "exit command -> process gone" 4 ms 1 quiet
+row "  the same while events arrive" 4 ms 1 busy
 
 # The channel probe uses the session's simulator, now that no program holds
 # the driver.

@@ -80,7 +80,7 @@ void PrintPercentiles(const char* what, std::vector<double> samples) {
   }
   std::sort(samples.begin(), samples.end());
   const auto at = [&](double share) { return samples[static_cast<std::size_t>(share * (samples.size() - 1))]; };
-  std::printf("%s: p50 %.0f us, p99 %.0f us over %zu events\n", what, at(0.50), at(0.99), samples.size());
+  std::printf("%s: p50 %.1f us, p99 %.1f us over %zu events\n", what, at(0.50), at(0.99), samples.size());
 }
 
 // The driver's get-event request alone, as the event thread makes it: a

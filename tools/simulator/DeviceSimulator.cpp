@@ -283,8 +283,19 @@ uint32_t Hardware::Flood(uint32_t count, uint32_t firstCode, uint32_t burst, std
     if (!fits || semaphore_ == nullptr) break;
     for (uint32_t i = 0; i < size; ++i) queued += QueueOne(firstCode + sent + i);
     sent += size;
+    LetWaitingRequestsIn(lock);
   }
   return queued;
+}
+
+void Hardware::LetWaitingRequestsIn(std::unique_lock<std::mutex>& lock) {
+  // A driver answers control codes while presses keep coming in; a flood
+  // that took the lock back at once would hold every other request,
+  // the program's exit among them, until the program stopped fetching.
+  if (waitingRequests_ == 0) return;
+  lock.unlock();
+  while (waitingRequests_ != 0) std::this_thread::yield();
+  lock.lock();
 }
 
 void Hardware::NotifyAll(const Receiver& receiver, WPARAM event) {
@@ -364,7 +375,9 @@ void Hardware::HandleControl(Session& session, const Request& request, const uin
 
 void Hardware::Handle(Session& session, const Request& request, const uint8_t* payload, std::size_t size,
                       Reply& reply, std::vector<uint8_t>& answer, bool& quit) {
+  ++waitingRequests_;
   std::unique_lock<std::mutex> lock(mutex_);
+  --waitingRequests_;
   CountRingFetches();
   reply = {1, 0};
   answer.clear();

@@ -105,7 +105,11 @@ class Hardware {
   void NotifyAll(const Receiver& receiver, WPARAM event);
   void ResetState();
 
+  // Make way for requests waiting on the lock between the bursts of a flood.
+  void LetWaitingRequestsIn(std::unique_lock<std::mutex>& lock);
+
   std::mutex mutex_;
+  std::atomic<uint32_t> waitingRequests_{0};  // requests waiting for mutex_
   std::condition_variable fetched_;
   std::condition_variable released_;
   bool held_ = false;
