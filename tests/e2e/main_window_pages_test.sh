@@ -1,0 +1,211 @@
+#!/bin/sh
+# The assignment pages of the tray program's window, used with the pointer
+# only, on a Wine desktop with the device simulator:
+#   - opened from the tray, the Glide's mouse page shows each button's
+#     function on its label (read from the label's tip);
+#   - a click on the fourth button's label opens the function menu; resting
+#     on the editing category and clicking "Copy" changes the label at once;
+#   - Apply stores the record and gives the driver the new mouse mask; a
+#     simulated press of the button then copies Notepad's selected text;
+#   - taking the left click from the only button that has it shows
+#     "Warning" and changes nothing;
+#   - Cancel brings the applied labels back; Reset asks, then shows the
+#     model's own functions;
+#   - picking the Duo from the device drop-down lays the page out for its
+#     seven buttons, and the Tempo shows the keyboard page.
+#
+#   main_window_pages_test.sh BUILD_DIR
+set -e
+build=$(cd "$1" && pwd)
+repo="$(cd "$(dirname "$0")/../.." && pwd)"
+name=pages
+. "$repo/tools/windowprobe/session.sh"
+session_check
+session_start
+
+glide="Varnok Glide M5"
+text="Copied by the fourth mouse button"
+editor="pages.txt - Notepad"
+
+stored_mouse() { probe assignments "$glide" | sed -n 's/^mouse //p'; }
+
+# The page area: 621 x 220 at (48, 118) of the window.
+page_point() {
+  rect=$(probe rect "$title") || fail "no window to point at"
+  set -- $rect "$1" "$2"
+  echo $(($1 + 48 + $5)) $(($2 + 118 + $6))
+}
+# The tip shown while the pointer rests on a label of the page, which says
+# what the label says. label_tip X Y (page coordinates).
+tip_text() { probe balloons | awk '{ sub(/^[-0-9]+ [-0-9]+ [-0-9]+ [-0-9]+ /, ""); print; exit }'; }
+tip_shown() { [ -n "$(tip_text)" ]; }
+label_tip() {
+  park_pointer
+  set -- $(page_point "$1" "$2")
+  xdotool mousemove $(($1 - 3)) $(($2 - 2))
+  sleep 0.2
+  xdotool mousemove "$1" "$2"
+  await 10 "no tip appeared over the label at $1 $2" tip_shown
+  tip_text
+}
+label_says() {
+  said=$(label_tip "$1" "$2")
+  [ "$said" = "$3" ] || fail "the label at $1 $2 says '$said', not '$3'"
+}
+click_label() {
+  set -- $(page_point "$1" "$2")
+  click_at "$1" "$2"
+}
+# The function menu: an untitled 164 x 253 dialog. Prints its left and top.
+function_menu() { probe list | awk '$1 == "#32770" && NF == 5 && $4 - $2 == 164 && $5 - $3 == 253 { print $2, $3; exit }' | grep .; }
+editing_list() { probe list | awk '$1 == "#32770" && NF == 5 && $4 - $2 == 150 && $5 - $3 == 184 { print $2, $3; exit }' | grep .; }
+# pick_from_menu ENTRY [SUB]: the top-level entry ENTRY (0 first), or the
+# SUB-th function of the category there.
+pick_from_menu() {
+  await 10 "the label opened no function menu" function_menu
+  set -- $(function_menu) "$@"
+  entry_y=$(($2 + $3 * 23 + 11))
+  if [ $# -eq 3 ]; then
+    click_at $(($1 + 60)) $entry_y
+    return
+  fi
+  xdotool mousemove $(($1 + 60)) $entry_y
+  sleep 0.2
+  xdotool mousemove $(($1 + 70)) $entry_y
+  await 10 "resting on the category opened no list" editing_list
+  for x in 100 130 160 190 200; do
+    xdotool mousemove $(($1 + x)) $entry_y
+    sleep 0.15
+  done
+  set -- $(editing_list) "$4"
+  xdotool mousemove $(($1 + 50)) $(($2 + $3 * 23 + 11))
+  sleep 0.4
+  shot function-menu
+  xdotool click 1
+}
+# The visible buttons inside the page area: labels and marks.
+visible_labels() {
+  rect=$(probe rect "$title") || fail "no window"
+  set -- $rect
+  probe children "$title" | awk -v l=$(($1 + 48)) -v t=$(($2 + 118)) -v r=$(($1 + 669)) -v b=$(($2 + 338)) \
+    '$1 == "Button" && $2 >= l && $3 >= t && $4 <= r && $5 <= b' | wc -l
+}
+warning_shown() { window_exists Warning && window_is shown Warning; }
+warning_gone() { ! window_exists Warning; }
+
+# The Glide's labels: name and middle point of each, in the page.
+glide_labels="Left click:104:58
+Right click:516:58
+Middle click:516:92
+Forward:104:126
+Back:104:160
+Scroll up:104:24
+Scroll down:516:126
+Scroll left:104:92
+Scroll right:516:24
+Zoom in:516:160
+Zoom out:516:194"
+
+echo "the Glide's page, opened from the tray"
+set_current_model 0x9050
+start_simulator 2000
+start_program
+dismiss_balloon
+double_click_tray
+await 20 "the window did not open from the tray" window_is shown
+park_pointer
+shot glide-page
+printf '%s\n' "$glide_labels" | while IFS=: read -r label x y; do label_says "$x" "$y" "$label"; done
+[ "$(visible_labels)" -eq 22 ] || fail "the page shows $(visible_labels) buttons, not the Glide's 11 labels and 11 marks"
+
+echo "the fourth button's label: Editing, Copy"
+click_label 104 160
+pick_from_menu 5 1
+menu_gone() { ! function_menu; }
+await 10 "the function menu stayed open after the pick" menu_gone
+label_says 104 160 Copy
+park_pointer
+shot label-reads-copy
+
+echo "Apply stores the pick and sends the masks"
+sim log --clear >/dev/null
+click_in "$title" 610 357
+stored_is() { [ "$(stored_mouse)" = "$1" ]; }
+await 20 "Apply stored no Copy for the fourth button: $(stored_mouse)" stored_is "01 02 03 04 41 09 0A 10 11 56 57"
+log_has "mouse mask 0x" || fail "Apply sent no mouse mask: $(log_lines)"
+mask=$(sim masks | sed -n 's/^mouse mask //p')
+[ $((mask & 0x08)) -ne 0 ] || fail "the mouse mask $mask does not withhold the fourth button"
+
+echo "a press copies Notepad's selected text"
+printf '%s' "$text" >"$home/pages.txt"
+w notepad "$(windows_path "$home/pages.txt")" >/dev/null 2>&1 &
+await 30 "Notepad did not open" window_exists "$editor"
+editor_in_front() { [ "$(probe focus)" = "$editor" ]; }
+probe front "$editor" || true
+await 20 "Notepad is not in front" editor_in_front
+xdotool key ctrl+a
+probe setclipboard "nothing copied yet" || fail "could not set the clipboard"
+sim queue 0x08 0x00 >/dev/null || fail "the program did not take the simulated press"
+clipboard_is() { [ "$(probe clipboard)" = "$1" ]; }
+await 20 "the press did not copy Notepad's text (clipboard: $(probe clipboard))" clipboard_is "$text"
+shot notepad-copied
+
+echo "the only left click stays"
+double_click_tray
+await 20 "the window did not come back from the tray" window_is shown
+click_label 104 58
+pick_from_menu 4
+await 10 "taking the last left click showed no warning" window_exists Warning
+shot warning
+click_control Warning 2 2>/dev/null || click_control Warning 1
+await 10 "the warning did not go" warning_gone
+label_says 104 58 "Left click"
+
+echo "Cancel brings the applied labels back"
+click_label 516 58
+pick_from_menu 5 1
+label_says 516 58 Copy
+click_in "$title" 524 357
+await 20 "Cancel did not hide the window" window_is hidden
+double_click_tray
+await 20 "the window did not come back from the tray" window_is shown
+label_says 516 58 "Right click"
+label_says 104 160 Copy
+[ "$(stored_mouse)" = "01 02 03 04 41 09 0A 10 11 56 57" ] || fail "Cancel changed the stored record: $(stored_mouse)"
+
+echo "Reset asks, then shows the model's own functions"
+click_in "$title" 133 358
+await 10 "Reset asked nothing" message_dialog_shown
+shot reset-asks
+click_message_dialog ok
+message_dialog_gone() { ! message_dialog_shown; }
+await 10 "the reset dialog did not go" message_dialog_gone
+label_says 104 160 Back
+park_pointer
+shot after-reset
+
+echo "the Duo from the drop-down: seven buttons"
+drop_down() { probe list | awk '$1 == "#32770" && NF == 5 && $4 - $2 == 120 { print $2, $3, $4, $5; exit }' | grep .; }
+click_in "$title" 545 43
+await 10 "the device choice button opened no drop-down" drop_down
+set -- $(drop_down)
+click_at $(($1 + 60)) $(($2 + 11 + 44))
+duo_shown() { [ "$(visible_labels)" -eq 14 ]; }
+fail_details() { echo "visible buttons:"; probe children "$title"; }
+await 20 "the Duo's page does not show exactly its 7 labels and 7 marks" duo_shown
+park_pointer
+shot duo-page
+
+echo "the Tempo from the drop-down: the keyboard page"
+click_in "$title" 545 43
+await 10 "the device choice button opened no drop-down" drop_down
+set -- $(drop_down)
+click_at $(($1 + 60)) $(($2 + 11 + 22))
+await 30 "the driver did not get the Tempo's masks" masks_are 0x00000180 0x019C0100
+park_pointer
+shot tempo-page
+label_says 79 111 Search
+
+sim post "$title" 0x111 2 || fail "could not post the exit command"
+await_program_end 30 "the program did not end on the exit command"
+echo "main window pages: ok"
