@@ -157,7 +157,10 @@ click_label 104 58
 pick_from_menu 4
 await 10 "taking the last left click showed no warning" window_exists Warning
 shot warning
-click_control Warning 2 2>/dev/null || click_control Warning 1
+# The message box's only button answers as OK or, on some systems, Cancel.
+ok_id=1
+probe control Warning 1 >/dev/null 2>&1 || ok_id=2
+click_control Warning $ok_id
 await 10 "the warning did not go" warning_gone
 label_says 104 58 "Left click"
 
@@ -201,7 +204,8 @@ click_in "$title" 545 43
 await 10 "the device choice button opened no drop-down" drop_down
 set -- $(drop_down)
 click_at $(($1 + 60)) $(($2 + 11 + 22))
-await 30 "the driver did not get the Tempo's masks" masks_are 0x00000180 0x019C0100
+tempo_shown() { [ "$(visible_labels)" -eq 40 ]; }
+await 30 "the keyboard page does not show exactly the Tempo's 20 labels and 20 marks" tempo_shown
 park_pointer
 shot tempo-page
 label_says 79 111 Search
