@@ -124,6 +124,7 @@ pick_from_menu 5 1
 menu_gone() { ! function_menu; }
 await 10 "the function menu stayed open after the pick" menu_gone
 label_says 104 160 Copy
+shot label-under-pointer
 park_pointer
 shot label-reads-copy
 
