@@ -12,7 +12,9 @@
 #   - Cancel brings the applied labels back; Reset asks, then shows the
 #     model's own functions;
 #   - picking the Duo from the device drop-down lays the page out for its
-#     seven buttons, and the Tempo shows the keyboard page.
+#     seven buttons, and the Tempo shows the keyboard page, where a key
+#     given another function and applied shows as changed once the window
+#     is opened again.
 #
 #   main_window_pages_test.sh BUILD_DIR
 set -e
@@ -119,7 +121,14 @@ printf '%s\n' "$glide_labels" | while IFS=: read -r label x y; do label_says "$x
 [ "$(visible_labels)" -eq 22 ] || fail "the page shows $(visible_labels) buttons, not the Glide's 11 labels and 11 marks"
 
 echo "the fourth button's label: Editing, Copy"
-click_label 104 160
+# Pressed, then released: the release opens the menu.
+set -- $(page_point 104 160)
+xdotool mousemove "$1" "$2"
+sleep 0.3
+xdotool mousedown 1
+sleep 0.4
+shot label-pressed
+xdotool mouseup 1
 pick_from_menu 5 1
 menu_gone() { ! function_menu; }
 await 10 "the function menu stayed open after the pick" menu_gone
@@ -210,6 +219,32 @@ await 30 "the keyboard page does not show exactly the Tempo's 20 labels and 20 m
 park_pointer
 shot tempo-page
 label_says 79 111 Search
+shot keyboard-label-under-pointer
+
+echo "a changed key shows as changed once applied and the window opened again"
+tempo_stored_keys() { probe assignments "Varnok Tempo K7" | sed -n 's/^keys //p'; }
+click_label 233 111
+pick_from_menu 5 1
+label_says 233 111 Copy
+click_in "$title" 610 357
+tempo_key_stored() { tempo_stored_keys | grep -q '^65 41 '; }
+await 20 "Apply stored no Copy for the Tempo's second key: $(tempo_stored_keys)" tempo_key_stored
+click_in "$title" 636 43
+await 20 "the close button did not hide the window" window_is hidden
+double_click_tray
+await 20 "the window did not come back from the tray" window_is shown
+park_pointer
+shot keyboard-changed-key
+# The changed key's label rests on the pressed picture; its neighbour on the
+# normal one. Compared at the same spot of each label, clear of the text.
+pixel_at() {
+  set -- $(page_point "$1" "$2")
+  convert "$file" -crop "1x1+$1+$2" -depth 8 txt:- | sed -n '2s/.*\(#[0-9A-Fa-f]\{6\}\).*/\1/p'
+}
+changed=$(pixel_at 294 104)
+unchanged=$(pixel_at 140 104)
+[ -n "$changed" ] && [ "$changed" != "$unchanged" ] ||
+  fail "the changed key's label looks like the others ($changed, $unchanged)"
 
 sim post "$title" 0x111 2 || fail "could not post the exit command"
 await_program_end 30 "the program did not end on the exit command"

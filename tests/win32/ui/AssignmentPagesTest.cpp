@@ -182,6 +182,22 @@ TEST_F(AssignmentPages, APickChangesTheWorkingCopyAndTheLabelAtOnce) {
   EXPECT_EQ(page.LabelButton(4).Text(), u"Back");
 }
 
+TEST_F(AssignmentPages, CombinationAndProgramPicksChangeNothingWhileTheirDialogsAnswerCancelled) {
+  MakeCurrent(u"Varnok Glide M5");
+  ui::CDlgMouse page(host_.Handle(), ProgramFolder());
+  Open(page);
+  const std::vector<uint8_t> before = testing_config::BytesOf(config::WorkingSettings);
+  for (LPARAM code : {19, 25}) {  // key combination, launch a program
+    uitest::Click(page.LabelButton(4).Handle());
+    page.Post(codes::WM_BMPMENU_PICK, 0, code);
+    uitest::PumpPending();
+    EXPECT_EQ(testing_config::BytesOf(config::WorkingSettings), before) << "code " << code;
+    EXPECT_EQ(page.LabelButton(4).Text(), u"Back") << "code " << code;
+    // A cancelled dialog leaves the button selected until the next label click.
+    EXPECT_EQ(page.SelectedButton(), 4) << "code " << code;
+  }
+}
+
 TEST_F(AssignmentPages, ResetGivesEveryButtonItsOwnFunctionAndTheWorkingCopyFollows) {
   MakeCurrent(u"Varnok Glide M5");
   config::ActiveSettings.mouseAssignments[4].functionCode = 65;
