@@ -6,6 +6,7 @@
 #include "config/DeviceCatalogue.h"
 #include "config/SettingsRecord.h"
 #include "config/SettingsStore.h"
+#include "ui/mainwindow/MainWindowLook.h"
 #include "ui/window/Picture.h"
 
 namespace ui {
@@ -18,8 +19,9 @@ void MainWindowPages::Make(std::unique_ptr<Page>& page) {
   if (page) return;
   auto made = std::make_unique<Page>(window_, exeFolder_);
   if (!made->Open(closeDropDown_)) return;
-  SetWindowPos(made->Handle(), nullptr, kPageRect.left, kPageRect.top, kPageRect.right - kPageRect.left,
-               kPageRect.bottom - kPageRect.top, SWP_NOZORDER | SWP_NOACTIVATE | SWP_HIDEWINDOW);
+  const RECT& area = MainWindowLook::kPageRect;
+  SetWindowPos(made->Handle(), nullptr, area.left, area.top, area.right - area.left, area.bottom - area.top,
+               SWP_NOZORDER | SWP_NOACTIVATE | SWP_HIDEWINDOW);
   page = std::move(made);
 }
 

@@ -21,9 +21,6 @@ namespace ui {
 
 class MainWindowPages {
  public:
-  // Where the pages sit (left, top, right, bottom), in client pixels.
-  static constexpr RECT kPageRect = {48, 118, 669, 338};
-
   // `closeDropDown` closes the window's device drop-down when a page is
   // clicked.
   MainWindowPages(std::u16string exeFolder, std::function<void()> closeDropDown);
