@@ -154,6 +154,15 @@ TEST_F(AssignmentPages, AMarkLightsOnlyWhileItsLabelIsUnderThePointer) {
   SetCursorPos(label.left - 20, label.bottom + 30);
   uitest::PumpFor(450);
   EXPECT_FALSE(page.MarkButton(1).Checked());
+
+  // Another window in front: the pointer on the label lights nothing.
+  ui::Window other;
+  ASSERT_TRUE(other.Create(0, u"another program", WS_POPUP | WS_VISIBLE, RECT{900, 700, 960, 740}, nullptr));
+  SetForegroundWindow(other.Handle());
+  SetCursorPos((label.left + label.right) / 2, (label.top + label.bottom) / 2);
+  uitest::PumpFor(450);
+  EXPECT_FALSE(page.MarkButton(1).Checked());
+  other.Destroy();
 }
 
 TEST_F(AssignmentPages, APickChangesTheWorkingCopyAndTheLabelAtOnce) {
@@ -264,8 +273,8 @@ TEST_F(AssignmentPages, FiftyModelSwitchesLeaveNoGdiObjectsBehind) {
     uitest::PumpPending();
   }
   const uitest::ResourceCounts after = uitest::CountResources();
-  // Each switch cuts some seventy bitmaps; a leak of one of them per switch
-  // would show as fifty.
+  // Each switch cuts close to a hundred bitmaps; a leak of one of them per
+  // switch would show as fifty.
   EXPECT_LE(after.gdiObjects, before.gdiObjects + 5);
   EXPECT_LE(after.windows, before.windows);
 }
