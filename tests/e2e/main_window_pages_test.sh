@@ -10,7 +10,8 @@
 #   - taking the left click from the only button that has it shows
 #     "Warning" and changes nothing;
 #   - Cancel brings the applied labels back; Reset asks, then shows the
-#     model's own functions;
+#     model's own functions, and Apply stores them with the default scroll
+#     values the reset restored, as the first start stored them;
 #   - picking the Duo from the device drop-down lays the page out for its
 #     seven buttons, and the Tempo shows the keyboard page, where a key
 #     given another function and applied shows as changed once the window
@@ -113,6 +114,9 @@ set_current_model 0x9050
 start_simulator 2000
 start_program
 dismiss_balloon
+# The first start stored the defaults, scroll values included.
+default_scroll=$(probe assignments "$glide" | sed -n 's/^scroll //p')
+case $default_scroll in *" 3") ;; *) fail "the first start stored the scroll values '$default_scroll'" ;; esac
 double_click_tray
 await 20 "the window did not open from the tray" window_is shown
 park_pointer
@@ -196,6 +200,13 @@ await 10 "the reset dialog did not go" message_dialog_gone
 label_says 104 160 Back
 park_pointer
 shot after-reset
+[ "$(stored_mouse)" = "01 02 03 04 41 09 0A 10 11 56 57" ] || fail "Reset stored something: $(stored_mouse)"
+# Applied, the reset's record keeps the scroll values it restored.
+click_in "$title" 610 357
+await 20 "Apply after Reset stored no defaults: $(stored_mouse)" stored_is "01 02 03 04 05 09 0A 10 11 56 57"
+stored_scroll=$(probe assignments "$glide" | sed -n 's/^scroll //p')
+[ "$stored_scroll" = "$default_scroll" ] ||
+  fail "Apply after Reset stored the scroll values '$stored_scroll', not the defaults '$default_scroll'"
 
 echo "the Duo from the drop-down: seven buttons"
 drop_down() { probe list | awk '$1 == "#32770" && NF == 5 && $4 - $2 == 120 { print $2, $3, $4, $5; exit }' | grep .; }

@@ -211,6 +211,10 @@ TEST_F(AssignmentPages, ResetGivesEveryButtonItsOwnFunctionAndTheWorkingCopyFoll
   MakeCurrent(u"Varnok Glide M5");
   config::ActiveSettings.mouseAssignments[4].functionCode = 65;
   config::ActiveSettings.mouseAssignments[1].functionCode = 1;
+  // The reset put the scroll values back before the pages' part; the working
+  // copy, which the next apply stores, must carry them too.
+  config::ActiveSettings.wheelScrollLines = 3;
+  config::ActiveSettings.scrollSetting = 3;
   ui::CDlgMouse page(host_.Handle(), ProgramFolder());
   Open(page);
   EXPECT_EQ(page.LabelButton(4).Text(), u"Copy");
@@ -222,6 +226,8 @@ TEST_F(AssignmentPages, ResetGivesEveryButtonItsOwnFunctionAndTheWorkingCopyFoll
   EXPECT_EQ(config::ActiveSettings.mouseAssignments[4].functionCode, 5);
   EXPECT_EQ(config::ActiveSettings.mouseAssignments[1].functionCode, 2);
   EXPECT_EQ(testing_config::BytesOf(config::WorkingSettings), testing_config::BytesOf(config::ActiveSettings));
+  EXPECT_EQ(config::WorkingSettings.wheelScrollLines, 3);
+  EXPECT_EQ(config::WorkingSettings.scrollSetting, 3);
 }
 
 TEST_F(AssignmentPages, KeyboardMarksKeysWhoseAppliedFunctionChangedUntilTheReset) {
