@@ -10,8 +10,8 @@ if(VN24G_UI_SOURCES)
   add_library(vn24g_ui STATIC ${VN24G_UI_SOURCES})
   target_link_libraries(vn24g_ui PUBLIC vn24g_core)
   # What the windows call: windows and GDI drawing, GDI+ pictures and text,
-  # OLE picture loading from streams, and the tray icon.
-  target_link_libraries(vn24g_ui PRIVATE user32 gdi32 gdiplus ole32 oleaut32 uuid shell32)
+  # OLE picture loading from streams, the tray icon, and the file-open dialog.
+  target_link_libraries(vn24g_ui PRIVATE user32 gdi32 gdiplus ole32 oleaut32 uuid shell32 comdlg32)
   vn24g_warnings(vn24g_ui)
 endif()
 

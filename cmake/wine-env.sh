@@ -13,8 +13,10 @@
 WINEARCH=$("$VN24G_CMAKE_DIR/wine-arch.sh")
 export WINEARCH
 export WINEDEBUG="${WINEDEBUG:--all}"
-# No Mono or Gecko installer dialogs: the program needs neither.
-export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
+# No Mono or Gecko installer dialogs: the program needs neither. No menu
+# entries or file associations of this machine's desktop for what is
+# installed in a prefix (the installer's Start-menu shortcut).
+export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml,winemenubuilder.exe=}"
 export FONTCONFIG_FILE="$VN24G_CMAKE_DIR/wine-fonts.conf"
 if [ "$WINEARCH" = win64 ]; then
   export WINELOADER=/usr/lib/wine/wine64

@@ -17,6 +17,11 @@ void SetProgramPath(ButtonAssignment& assignment, const std::u16string& path) {
   std::copy_n(path.data(), units, assignment.programPath);
 }
 
+std::u16string ProgramFileName(const std::u16string& path) {
+  const std::size_t slash = path.rfind(u'\\');
+  return slash == std::u16string::npos ? path : path.substr(slash + 1);
+}
+
 void FillDefaultAssignments(ButtonAssignment* records, std::size_t capacity,
                             const uint8_t* buttonCodes, std::size_t count) {
   std::memset(records, 0, capacity * sizeof(ButtonAssignment));

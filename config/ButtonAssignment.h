@@ -45,6 +45,10 @@ std::u16string ProgramPath(const ButtonAssignment& assignment);
 // rest of the field is zeroed so no stale text survives behind it.
 void SetProgramPath(ButtonAssignment& assignment, const std::u16string& path);
 
+// The program's file name as the program shows it: what follows the path's
+// last backslash, or the whole path when it has none.
+std::u16string ProgramFileName(const std::u16string& path);
+
 // Builds the "unchanged" array for a device: position i gets buttonIndex i and
 // the i-th button code as its function; positions from `count` up to
 // `capacity` are all zero, as are all other bytes.

@@ -6,14 +6,6 @@
 #include "text/LabelTable.h"
 
 namespace config {
-namespace {
-
-std::u16string FileNameOf(const std::u16string& path) {
-  const std::size_t slash = path.rfind(u'\\');
-  return slash == std::u16string::npos ? path : path.substr(slash + 1);
-}
-
-}  // namespace
 
 std::u16string FunctionLabel(const ButtonAssignment* record) {
   if (!record) return std::u16string();
@@ -26,7 +18,7 @@ std::u16string FunctionLabel(const ButtonAssignment* record) {
       return slot ? macro::MacroName(*slot) : std::u16string();
     }
     case FN_LAUNCH_PROGRAM:
-      return FileNameOf(ProgramPath(*record));
+      return ProgramFileName(ProgramPath(*record));
     default:
       break;
   }

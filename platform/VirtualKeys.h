@@ -15,6 +15,7 @@ constexpr uint8_t kLeft = 0x25;
 constexpr uint8_t kRight = 0x27;
 constexpr uint8_t kDelete = 0x2E;
 constexpr uint8_t kLeftWin = 0x5B;
+constexpr uint8_t kRightWin = 0x5C;
 constexpr uint8_t kF4 = 0x73;
 constexpr uint8_t kLeftShift = 0xA0;
 constexpr uint8_t kRightShift = 0xA1;

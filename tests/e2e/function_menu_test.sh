@@ -30,52 +30,7 @@ done
 mkdir -p "$shots"
 rm -f "$shots"/*.png "$shots"/*.out
 
-fifo="$shots/display.$$"
-rm -f "$fifo"
-mkfifo "$fifo"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 </dev/null &
-xvfb=$!
-read -r number <"$fifo"
-rm -f "$fifo"
-export DISPLAY=":$number"
-demo_pid=
-cleanup() {
-  [ -n "$demo_pid" ] && kill "$demo_pid" 2>/dev/null || true
-  WINEPREFIX="$build/wineprefix" wineserver -k >/dev/null 2>&1 || true
-  WINEPREFIX="$build/wineprefix" wineserver -w >/dev/null 2>&1 || true
-  kill "$xvfb" 2>/dev/null || true
-}
-trap cleanup EXIT
-
-folder="Z:$(echo "$build/dist" | tr / '\\')"
-# The bare display has no window manager: Wine places the popups itself.
-"$run" "$demo" none "$folder" >/dev/null 2>&1 || true
-export WINEPREFIX="$build/wineprefix"
-VN24G_CMAKE_DIR="$(dirname "$run")"
-. "$VN24G_CMAKE_DIR/wine-env.sh"
-wine reg add 'HKCU\Software\Wine\AppDefaults\vn24g_uidemo.exe\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
-
-failures=0
-fail() {
-  echo "FAIL: $*"
-  failures=$((failures + 1))
-}
-
-# "WxH+X+Y" of the demo's first top-level window of this size, waiting up to
-# ten seconds for it.
-wait_for_window() {
-  for _ in $(seq 1 50); do
-    found=$(xwininfo -root -tree 2>/dev/null | grep '"vn24g_uidemo.exe"' | grep -o "$1+[0-9-]*+[0-9-]*" | head -1)
-    [ -n "$found" ] && { echo "$found"; return 0; }
-    sleep 0.2
-  done
-  return 1
-}
-
-# Whether a window of this size is on the screen now.
-window_shown() {
-  xwininfo -root -tree 2>/dev/null | grep '"vn24g_uidemo.exe"' | grep -q "$1+"
-}
+. "$(dirname "$0")/lib/demo_display.sh"
 
 # The menu: eleven entries on the 164-pixel wide picture. The editing list:
 # eight entries on the 150-pixel wide sub-menu picture.

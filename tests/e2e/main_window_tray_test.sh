@@ -31,23 +31,11 @@ FN_COPY=0x41
 FN_PASTE=0x42
 FN_SELECT_ALL=0x44
 
-menu_count_is() { [ "$(popup_menus | wc -l)" -eq "$1" ]; }
 stored_mouse() { probe assignments "$1" | sed -n 's/^mouse //p'; }
 stored_keys() { probe assignments "$1" | sed -n 's/^keys //p'; }
 stored_mouse_is() { [ "$(stored_mouse "$1")" = "$2" ]; }
 stored_scroll() { probe assignments "$1" | sed -n 's/^scroll //p'; }
 
-# The owner-drawn entries are 22 pixels high inside a 3-pixel edge; entry k
-# counts from the bottom (0 is Exit), so the positions hold with or without
-# the device sub-menu.
-menu_entry_y() { echo $(($1 - 14 - 22 * $2)); }
-open_tray_menu() {
-  right_click_tray
-  await 20 "the tray menu did not open" menu_count_is 1
-  set -- $(popup_menus)
-  menu_left=$1 menu_top=$2 menu_right=$3 menu_bottom=$4
-  menu_x=$(((menu_left + menu_right) / 2))
-}
 # A click on the empty desktop closes the menu.
 close_menus() {
   click_at 300 300

@@ -3,7 +3,8 @@
 # texts, taken on a virtual display of their own, with checks that each
 # window shows where it belongs at its size and is not blank:
 #   the message dialog with the texts of its three callers and a message too
-#   long for it, the device selection dialog, every skinned button class in
+#   long for it, the key-combination and program-launch dialogs, the
+#   device selection dialog, every skinned button class in
 #   every state, the tray menu with its device sub-menu open, and the device
 #   drop-down, whose names are measured on the screenshot: each entry shows
 #   the picture of its state and its text stands out from it.
@@ -24,54 +25,7 @@ for tool in Xvfb xwininfo xdotool import convert python3; do
 done
 mkdir -p "$shots"
 
-fifo="$shots/display.$$"
-rm -f "$fifo"
-mkfifo "$fifo"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 </dev/null &
-xvfb=$!
-read -r number <"$fifo"
-rm -f "$fifo"
-export DISPLAY=":$number"
-demo_pid=
-cleanup() {
-  [ -n "$demo_pid" ] && kill "$demo_pid" 2>/dev/null || true
-  # Wine's processes go before their display does: a desktop process left
-  # on a display that is gone would stall the next program of the prefix.
-  WINEPREFIX="$build/wineprefix" wineserver -k >/dev/null 2>&1 || true
-  WINEPREFIX="$build/wineprefix" wineserver -w >/dev/null 2>&1 || true
-  kill "$xvfb" 2>/dev/null || true
-}
-trap cleanup EXIT
-
-# Wine's drive Z: is the root of the file system.
-folder="Z:$(echo "$build/dist" | tr / '\\')"
-# Nothing manages windows on the bare display: Wine then draws the frames
-# itself, so the dialogs show their captions as on a desktop. (The first run
-# also makes the Wine prefix the setting goes into.)
-"$run" "$demo" none "$folder" >/dev/null 2>&1 || true
-export WINEPREFIX="$build/wineprefix"
-VN24G_CMAKE_DIR="$(dirname "$run")"
-. "$VN24G_CMAKE_DIR/wine-env.sh"
-wine reg add 'HKCU\Software\Wine\AppDefaults\vn24g_uidemo.exe\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
-
-failures=0
-fail() {
-  echo "FAIL: $*"
-  failures=$((failures + 1))
-}
-
-# The geometry "WxH+X+Y" of the first top-level window of the demo whose size
-# matches the pattern (and whose title is the second argument, when given),
-# waiting up to ten seconds for it.
-wait_for_window() {
-  for _ in $(seq 1 50); do
-    found=$(xwininfo -root -tree 2>/dev/null | grep '"vn24g_uidemo.exe"' | grep -F "\"${2:-}" |
-      grep -o "$1+[0-9-]*+[0-9-]*" | head -1)
-    [ -n "$found" ] && { echo "$found"; return 0; }
-    sleep 0.2
-  done
-  return 1
-}
+. "$(dirname "$0")/lib/demo_display.sh"
 
 # Standard deviation of a region of a screenshot: 0 for a blank area.
 spread() {
@@ -84,7 +38,9 @@ spread() {
 shoot() {
   scene=$1 size=$2
   shift 2
-  "$run" "$demo" "$scene" "$folder" 4 >/dev/null 2>&1 &
+  # The scene closes itself after eight seconds, time enough for the pointer's
+  # moves and the screenshot on a busy machine.
+  "$run" "$demo" "$scene" "$folder" 8 >/dev/null 2>&1 &
   demo_pid=$!
   if ! geometry=$(wait_for_window "$size" "${title:-}"); then
     fail "$scene: no window of size $size appeared"
@@ -96,8 +52,13 @@ shoot() {
     xdotool mousemove $move
     sleep 0.7
   done
-  sleep 0.8
-  import -window root "$shots/$scene.png"
+  # A window may show before it has painted: look again for a while before
+  # calling it blank.
+  for _ in 1 2 3 4 5; do
+    sleep 0.8
+    import -window root "$shots/$scene.png"
+    [ "$(spread "$shots/$scene.png" "$geometry")" -gt 20 ] && break
+  done
   convert "$shots/$scene.png" -crop "$geometry" +repage "$shots/$scene-window.png"
   wait "$demo_pid" || true
   demo_pid=
@@ -117,6 +78,12 @@ for scene in tips reset about long; do
   shoot $scene 351x141
   [ -n "$geometry" ] && centred_message $scene "$geometry"
 done
+# The assignment dialogs of the function menus, as empty as they open for a
+# button without a combination or program; the launch dialog sits where
+# the message does.
+shoot combo 268x141
+shoot launch 351x141
+[ -n "$geometry" ] && centred_message launch "$geometry"
 # The device selection dialog is an ordinary dialog: its size comes from its
 # template (227 x 47 dialog units) and the dialog font, Tahoma 8 pt, whose
 # base units are 6 x 13 pixels: a 341 x 76 client area (rounded), inside

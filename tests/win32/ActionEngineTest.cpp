@@ -24,6 +24,7 @@
 #include "fakes/ConfigFixtures.h"
 #include "fakes/FakeProcess.h"
 #include "text/LabelTable.h"
+#include "win32/DistFolder.h"
 #include "win32/InputWatch.h"
 
 namespace {
@@ -449,19 +450,9 @@ TEST_F(MacroWin32Test, PlaybackStopsWhenTheMainWindowComesToTheFrontAndReleasesW
 
 // --- the social-site library
 
-std::u16string DistributionFolder() {
-  wchar_t path[MAX_PATH];
-  const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
-  std::wstring folder(path, length);
-  folder.erase(folder.find_last_of(L'\\'));  // ...\tests
-  folder.erase(folder.find_last_of(L'\\') + 1);
-  folder += L"dist\\";
-  return std::u16string(folder.begin(), folder.end());
-}
-
 TEST(ActionEngineWin32Test, TheSocialSiteLibraryZoomsTheWindowInFrontUntilItIsReleased) {
   fakes::FakeProcess program;
-  program.path = DistributionFolder() + u"vn24g.exe";
+  program.path = wintest::DistFolder() + u"vn24g.exe";
   platform::ScopedService<platform::Process> programService(program);
   KeyTargetWindow target(L"zoom target");
   ASSERT_TRUE(target.BringToFront());

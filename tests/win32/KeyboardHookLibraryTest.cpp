@@ -14,19 +14,11 @@
 #include <vector>
 
 #include "codes/KeyboardHookLibrary.h"
+#include "win32/DistFolder.h"
 
 namespace {
 
 using Report = std::pair<WPARAM, LPARAM>;
-
-std::wstring LibraryPath() {
-  wchar_t path[MAX_PATH];
-  const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
-  std::wstring folder(path, length);
-  folder.erase(folder.find_last_of(L'\\'));  // ...\tests
-  folder.erase(folder.find_last_of(L'\\') + 1);
-  return folder + L"dist\\KBGetKey.dll";
-}
 
 int ThreadsOfThisProcess() {
   const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
@@ -67,7 +59,8 @@ class KeyboardHookLibraryWin32Test : public ::testing::Test {
     receiver_ = CreateWindowExW(0, L"STATIC", L"hook receiver", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr,
                                 nullptr);
     ASSERT_NE(receiver_, nullptr);
-    library_ = LoadLibraryW(LibraryPath().c_str());
+    const std::u16string library = wintest::DistFolder() + u"KBGetKey.dll";
+    library_ = LoadLibraryW(reinterpret_cast<const wchar_t*>(library.c_str()));
     ASSERT_NE(library_, nullptr) << "KBGetKey.dll not found beside the program";
     install_ = reinterpret_cast<kbgetkey::InstallHookFunction*>(
         reinterpret_cast<void*>(GetProcAddress(library_, kbgetkey::kInstallHook)));
@@ -134,18 +127,18 @@ TEST_F(KeyboardHookLibraryWin32Test, KeysArriveInOrderOnlyWhileSwitchedOnWithSid
   EXPECT_EQ(Collect(expected.size() + 1, 500).size(), expected.size());
 }
 
-TEST_F(KeyboardHookLibraryWin32Test, AWindowBusyForTwoSecondsLosesNoKey) {
+TEST_F(KeyboardHookLibraryWin32Test, AWindowBusyForThreeSecondsLosesNoKey) {
   install_(reinterpret_cast<uintptr_t>(receiver_));
   setStatus_(1);
   // Another thread types forty key strokes while this one, the receiver's,
-  // reads no message for two seconds.
+  // reads no message for three seconds.
   std::thread typist([] {
     for (WORD i = 0; i < 20; ++i) {
       Tap(Key{static_cast<WORD>('A' + i), 0, false});
       Sleep(20);
     }
   });
-  Sleep(2000);
+  Sleep(3000);
   typist.join();
   std::vector<Report> expected;
   for (WPARAM i = 0; i < 20; ++i) {

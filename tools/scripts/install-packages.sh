@@ -5,7 +5,8 @@ set -eu
 
 packages="cmake ninja-build g++ make file python3 googletest libgtest-dev libgmock-dev
   libbenchmark-dev libpugixml-dev mingw-w64 g++-mingw-w64-i686-posix
-  wine wine32:i386 wine64 fonts-wine xvfb xauth x11-utils xdotool imagemagick librsvg2-bin fonts-dejavu-core"
+  wine wine32:i386 wine64 fonts-wine xvfb xauth x11-utils xdotool imagemagick librsvg2-bin fonts-dejavu-core
+  fp-utils nsis libchm-bin xchm"
 
 missing=""
 for package in $packages; do

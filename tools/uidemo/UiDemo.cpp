@@ -11,7 +11,13 @@
 // select, and OK stores the macros), functionmenu (the assignment pages'
 // function menu shown at the screen point given by the fourth and fifth
 // arguments, 400 300 without them; the first pick is printed on standard
-// output as "pick wParam=0x... lParam=0x... function=N" and ends the scene).
+// output as "pick wParam=0x... lParam=0x... function=N" and ends the scene),
+// combo (the key-combination dialog with the program folder's hook library),
+// launch (the program-launch dialog; a fourth argument is the button's
+// current program path).
+// The two assignment dialogs print what they hand back to their caller on
+// standard output: "result ok" or "result cancel", then
+// "combination 0xMM 0xK1 0xK2" or "path <full path>".
 // The program folder is where the program runs from: language.xml,
 // VNType.ini and skins.
 
@@ -20,6 +26,7 @@
 #include <shellapi.h>
 
 #include <array>
+#include <cstdio>
 #include <memory>
 #include <string>
 #include <vector>
@@ -33,6 +40,8 @@
 #include "ui/PublicData.h"
 #include "ui/buttons/BitmapBtn.h"
 #include "ui/buttons/GDIBitmapBtn.h"
+#include "ui/dialogs/DlgAutoStart.h"
+#include "ui/dialogs/DlgCombo.h"
 #include "ui/dialogs/DlgMacro.h"
 #include "ui/dialogs/DlgRestore.h"
 #include "ui/dialogs/SelectDev.h"
@@ -79,6 +88,44 @@ int ShowMacroEditor(int32_t macroIndex) {
   config::LoadAllSettings();
   ui::CDlgMacro dialog(nullptr, g_folder, macroIndex);
   return static_cast<int>(dialog.DoModal());
+}
+
+// One line on standard output, for the scripts that read what a dialog
+// handed back.
+void PrintLine(const std::string& line) {
+  const HANDLE out = GetStdHandle(STD_OUTPUT_HANDLE);
+  if (out == nullptr || out == INVALID_HANDLE_VALUE) return;
+  const std::string text = line + "\n";
+  DWORD written = 0;
+  WriteFile(out, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+}
+
+void PrintResult(INT_PTR result) { PrintLine(result == IDOK ? "result ok" : "result cancel"); }
+
+// The key-combination dialog as an assignment page opens it.
+int ShowCombination() {
+  ui::CDlgCombo dialog(nullptr, g_folder);
+  const INT_PTR result = dialog.DoModal();
+  PrintResult(result);
+  const actions::Combination& chosen = dialog.Chosen();
+  char line[64];
+  std::snprintf(line, sizeof(line), "combination 0x%02X 0x%02X 0x%02X", chosen.modifiers, chosen.key1, chosen.key2);
+  PrintLine(line);
+  return static_cast<int>(result);
+}
+
+// The program-launch dialog for a button whose program is `programPath`.
+int ShowProgramLaunch(const std::u16string& programPath) {
+  ui::CDlgAutoStart dialog(nullptr, programPath);
+  const INT_PTR result = dialog.DoModal();
+  PrintResult(result);
+  const std::u16string& path = dialog.Path();
+  std::string utf8(path.size() * 3, '\0');
+  const int bytes = WideCharToMultiByte(CP_UTF8, 0, platform::win32::Wide(path), static_cast<int>(path.size()),
+                                        utf8.data(), static_cast<int>(utf8.size()), nullptr, nullptr);
+  utf8.resize(static_cast<std::size_t>(bytes > 0 ? bytes : 0));
+  PrintLine("path " + utf8);
+  return static_cast<int>(result);
 }
 
 // Each button class in each of its states, on the pictures the program
@@ -308,6 +355,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   const UINT seconds = count > 3 ? static_cast<UINT>(_wtoi(arguments[3])) : 5;
   const int32_t macroIndex = count > 4 ? _wtoi(arguments[4]) : -1;
   const POINT menuPoint = count > 5 ? POINT{_wtoi(arguments[4]), _wtoi(arguments[5])} : POINT{400, 300};
+  const std::u16string extra = count > 4 ? FromWide(arguments[4]) : std::u16string();
   LocalFree(arguments);
 
   auto& toolkit = platform::Service<platform::UiToolkit>::Get();
@@ -337,6 +385,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     result = ShowMacroEditor(macroIndex);
   else if (scene == u"functionmenu")
     result = ShowFunctionMenu(menuPoint);
+  else if (scene == u"combo")
+    result = ShowCombination();
+  else if (scene == u"launch")
+    result = ShowProgramLaunch(extra);
   toolkit.Stop(token);
   return result;
 }

@@ -1,8 +1,8 @@
 // The end-to-end scripts' eyes and hands inside Wine: what a person sees of
 // a window (shown or not, where, in front or not), what another program can
 // do to it (ShowWindow from outside), what the program stored (one model's
-// assignments, the recorded macros), and what an action did (the clipboard,
-// the keys a target window received).
+// assignments and who may change them, the recorded macros), and what an
+// action did (the clipboard, the keys a target window received).
 
 #include <windows.h>
 
@@ -14,8 +14,9 @@
 #include <string>
 #include <vector>
 
-#include "config/SettingsRecord.h"
 #include "config/MacroStore.h"
+#include "config/SettingsRecord.h"
+#include "tools/windowprobe/AccessList.h"
 
 namespace {
 
@@ -42,7 +43,9 @@ const wchar_t kUsage[] =
     L"  setclipboard TEXT    put TEXT on the clipboard\n"
     L"  target TITLE LOG [TEXT]\n"
     L"                       show a window with a text field holding TEXT that appends every key\n"
-    L"                       it receives to LOG (\"down 0x11\"), until it is closed\n";
+    L"                       it receives to LOG (\"down 0x11\"), until it is closed\n"
+    L"  access key|file NAME print the access list of a registry key (MACHINE\\SOFTWARE\\...) or a file:\n"
+    L"                       allow|deny SID MASK FLAGS, one entry a line\n";
 
 constexpr wchar_t kSettingsRoot[] = L"Software\\Varnok\\VN24G\\";
 constexpr wchar_t kSettingsValue[] = L"ButtonSetting";
@@ -405,6 +408,11 @@ int wmain(int argc, wchar_t** argv) {
   if (command == L"macros" && argc == 2) return Macros();
   if (command == L"clipboard" && argc == 2) return Clipboard();
   if (command == L"setclipboard" && argc == 3) return SetClipboard(argv[2]);
+  if (command == L"access" && argc == 4) {
+    const int result = PrintAccessList(argv[2], argv[3]);
+    if (result == 2) std::fputws(kUsage, stderr);
+    return result;
+  }
   if (command == L"target" && (argc == 4 || argc == 5)) return Target(argv[2], argv[3], argc == 5 ? argv[4] : L"");
   std::fputws(kUsage, stderr);
   return 2;

@@ -209,6 +209,20 @@ right_click_tray() {
   sleep 0.3
   xdotool click 3
 }
+menu_count_is() { [ "$(popup_menus | wc -l)" -eq "$1" ]; }
+# The owner-drawn entries of the tray menu are 22 pixels high inside a
+# 3-pixel edge; entry k counts from the bottom (0 is Exit, 3 is Help), so
+# the positions hold with or without the device sub-menu.
+menu_entry_y() { echo $(($1 - 14 - 22 * $2)); }
+# Opens the tray menu; its rectangle is then in menu_left, menu_top,
+# menu_right and menu_bottom, and menu_x is its middle.
+open_tray_menu() {
+  right_click_tray
+  await 20 "the tray menu did not open" menu_count_is 1
+  set -- $(popup_menus)
+  menu_left=$1 menu_top=$2 menu_right=$3 menu_bottom=$4
+  menu_x=$(((menu_left + menu_right) / 2))
+}
 # Moves the pointer away, so no tooltip or hover state gets in the way.
 # It passes over the middle of the desktop (the program's window when that
 # is shown) first: a pointer that jumps straight from a button to another
@@ -278,4 +292,51 @@ click_message_dialog() {
     ok) click_at $(($1 + 219)) $(($2 + 115)) ;;
     cancel) click_at $(($1 + 294)) $(($2 + 115)) ;;
   esac
+}
+
+# --- The window demo's scenes ----------------------------------------------
+# Scripts that open one window through the window demo instead of the
+# program call demo_check before session_start.
+demo_exe="$build/tools/uidemo/vn24g_uidemo.exe"
+demo_pid=
+
+# The demo, the probe, the hook library and the tools must be there;
+# `simulated` tells whether this is the simulated-hardware build.
+demo_check() {
+  if [ ! -f "$demo_exe" ] || [ ! -f "$build/dist/KBGetKey.dll" ] || [ ! -f "$probe_exe" ]; then
+    echo "skipped: needs the window demo, the window probe and KBGetKey.dll of a Windows build"
+    exit 0
+  fi
+  for tool in wine wineserver Xvfb xdotool xwininfo import convert flock; do
+    command -v $tool >/dev/null 2>&1 || { echo "skipped: $tool is missing"; exit 0; }
+  done
+  # An if, not `grep && simulated=yes`: a failing last command would be the
+  # function's status and end a script that runs under set -e.
+  simulated=no
+  if grep -q '^VN24G_SIMULATED_HARDWARE:BOOL=ON' "$build/CMakeCache.txt"; then
+    simulated=yes
+  fi
+}
+
+# demo_start WINDOW OUT SCENE FOLDER [ARGUMENTS...]: the scene on the program
+# folder FOLDER, what it prints in OUT; waits for the window WINDOW, brings
+# it to the front and moves the pointer out of the way.
+demo_start() {
+  demo_window=$1 demo_out=$2 demo_scene=$3 demo_folder=$4
+  shift 4
+  : >"$demo_out"
+  w "$demo_exe" "$demo_scene" "$(windows_path "$demo_folder")" 600 "$@" >"$demo_out" 2>>"$demo_out.err" </dev/null &
+  demo_pid=$!
+  await 30 "the $demo_scene scene's window did not open" window_exists "$demo_window"
+  probe front "$demo_window" >/dev/null || true
+  park_pointer
+}
+demo_ended() { ! kill -0 "$demo_pid" 2>/dev/null; }
+# demo_close WINDOW X Y WHAT: a click at X, Y in the window, which ends the
+# scene (WHAT names the click for the failure message).
+demo_close() {
+  click_in "$1" "$2" "$3"
+  await 20 "the $1 window did not close with $4" demo_ended
+  wait "$demo_pid" 2>/dev/null || true
+  demo_pid=
 }

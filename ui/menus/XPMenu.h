@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <string>
 
+#include "app/TrayMenu.h"
 #include "ui/window/GdiHandles.h"
 #include "ui/window/OwnerDrawMenu.h"
 
@@ -32,7 +33,8 @@ struct XPMenuItem {
 
 class CXPMenu : public OwnerDrawMenu {
  public:
-  static constexpr UINT kBannerCommand = 7;
+  // The banner is measured by its command, which the tray menu defines.
+  static constexpr UINT kBannerCommand = app::kTrayBanner;
   static constexpr int kEntryWidth = 120;
   static constexpr int kBannerHeight = 25;
   static constexpr int kEntryHeight = 22;

@@ -15,7 +15,11 @@ colour its text should have. For each entry the script checks that
 
 prints one line per entry and exits non-zero when one of them fails."""
 
+import os
 import sys
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '../../lib'))
+from colour_contrast import contrast  # noqa: E402
 
 READABLE = 4.5
 # Channels may differ this much between a picture and the screen.
@@ -48,19 +52,6 @@ def pixel(image, x, y):
     width, _, pixels = image
     i = 3 * (y * width + x)
     return tuple(pixels[i:i + 3])
-
-
-def luminance(rgb):
-    def channel(c):
-        c /= 255
-        return c / 12.92 if c <= 0.03928 else ((c + 0.055) / 1.055) ** 2.4
-    r, g, b = (channel(c) for c in rgb)
-    return 0.2126 * r + 0.7152 * g + 0.0722 * b
-
-
-def contrast(a, b):
-    la, lb = sorted((luminance(a), luminance(b)), reverse=True)
-    return (la + 0.05) / (lb + 0.05)
 
 
 def close(a, b):

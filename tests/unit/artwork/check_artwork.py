@@ -19,7 +19,6 @@ Reads BMP and PNG itself (Python's zlib only), so it needs nothing but
 python3."""
 
 import argparse
-import functools
 import os
 import re
 import struct
@@ -27,6 +26,9 @@ import sys
 import unittest
 import xml.etree.ElementTree as ET
 import zlib
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '../../lib'))
+from colour_contrast import contrast  # noqa: E402
 
 ARGS = None
 SOURCE_ROOT = os.path.abspath(os.path.join(os.path.dirname(__file__), "..", "..", ".."))
@@ -172,20 +174,6 @@ def changed_share(a, b, rect):
         if row_a != row_b:
             changed += sum(1 for x in range(0, len(row_a), 3) if row_a[x:x + 3] != row_b[x:x + 3])
     return changed / ((right - left) * (bottom - top))
-
-
-@functools.lru_cache(maxsize=None)
-def _luminance(rgb):
-    def channel(c):
-        c /= 255
-        return c / 12.92 if c <= 0.03928 else ((c + 0.055) / 1.055) ** 2.4
-    r, g, b = (channel(c) for c in rgb)
-    return 0.2126 * r + 0.7152 * g + 0.0722 * b
-
-
-def contrast(a, b):
-    la, lb = sorted((_luminance(a), _luminance(b)), reverse=True)
-    return (la + 0.05) / (lb + 0.05)
 
 
 def worst_ground(picture, box, colour):

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <iterator>
 #include <vector>
 
 namespace config {
@@ -53,6 +54,22 @@ TEST(ButtonAssignment, ResetKeepsTheFieldsOfOtherFunctions) {
   EXPECT_EQ(record.comboKey1, 0x41);
   EXPECT_EQ(record.macroIndex, 4);
   EXPECT_EQ(ProgramPath(record), u"C:\\tool.exe");
+}
+
+TEST(ButtonAssignment, ProgramFileNameFollowsTheLastBackslash) {
+  struct Case {
+    const char16_t* path;
+    const char16_t* name;
+  };
+  const Case cases[] = {
+      {u"C:\\Program Files\\Tools\\app.exe", u"app.exe"},
+      {u"app.exe", u"app.exe"},
+      {u"", u""},
+      {u"C:\\Tools\\", u""},
+      {u"\\\\server\\share\\run me.exe", u"run me.exe"},
+  };
+  for (std::size_t i = 0; i < std::size(cases); ++i)
+    EXPECT_TRUE(ProgramFileName(cases[i].path) == cases[i].name) << "case " << i;
 }
 
 TEST(ButtonAssignment, ProgramPathIsReadWithinTheField) {

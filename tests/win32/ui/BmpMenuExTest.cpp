@@ -6,27 +6,13 @@
 
 #include <gtest/gtest.h>
 
-#include "codes/PrivateMessages.h"
 #include "ui/menus/BmpMenuEx.h"
 #include "ui/window/Window.h"
 #include "win32/ui/UiTestSupport.h"
 
 namespace {
 
-// The drop-down's owner: records the picks it is told about.
-class PickRecorder : public ui::Window {
- public:
-  std::vector<std::pair<WPARAM, LPARAM>> picks;
-
- protected:
-  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
-    if (message == codes::WM_BMPMENU_PICK) {
-      picks.emplace_back(wParam, lParam);
-      return 0;
-    }
-    return Window::WindowProc(message, wParam, lParam);
-  }
-};
+using uitest::PickRecorder;
 
 class BmpMenuExTest : public ::testing::Test {
  protected:

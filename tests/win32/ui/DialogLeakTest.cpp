@@ -11,14 +11,17 @@
 
 #include "UiTestSupport.h"
 #include "config/DeviceCatalogue.h"
-#include "fakes/ConfigFixtures.h"
-#include "text/LabelTable.h"
 #include "config/MacroStore.h"
+#include "fakes/ConfigFixtures.h"
 #include "platform/MemoryRegistry.h"
+#include "text/LabelTable.h"
+#include "ui/dialogs/DlgAutoStart.h"
+#include "ui/dialogs/DlgCombo.h"
 #include "ui/dialogs/DlgMacro.h"
 #include "ui/dialogs/DlgRestore.h"
 #include "ui/dialogs/SelectDev.h"
 #include "ui/resources/ResourceIds.h"
+#include "win32/DistFolder.h"
 
 namespace {
 
@@ -85,18 +88,60 @@ TEST(DialogLeaks, DeviceSelection) {
   testing_config::ResetConfiguration();
 }
 
+// Each opening loads and hooks the keyboard library and paints a
+// combination; 200 are enough to see a handle kept per opening.
+TEST(DialogLeaks, CombinationDialog) {
+  LabelTable::Instance().Set(LabelTable::IndexOf("tc_ok"), u"OK");
+  LabelTable::Instance().Set(LabelTable::IndexOf("tc_cancel"), u"Cancel");
+  LabelTable::Instance().Set(LabelTable::IndexOf("tc_combo_tips"), u"Press the keys this button is to send.");
+  const std::u16string program = wintest::DistFolder();
+  ExpectNoLeak(
+      [&] {
+        ui::CDlgCombo dialog(nullptr, program);
+        uitest::ModalScript script(dialog, {[&] {
+                                      PostMessageW(dialog.Handle(), 0x40A, VK_LCONTROL, 0);
+                                      PostMessageW(dialog.Handle(), 0x40A, 'S', 0);
+                                      PostMessageW(dialog.OkButton(), WM_MOUSEMOVE, 0, MAKELPARAM(4, 4));
+                                    },
+                                    [&] {
+                                      PaintAll(dialog.Handle());
+                                      uitest::Click(dialog.CancelButton());
+                                    }});
+        ASSERT_EQ(script.Run(), IDCANCEL);
+      },
+      200);
+  LabelTable::Instance().Clear();
+}
+
+// Each opening paints the file name in its own font.
+TEST(DialogLeaks, LaunchDialog) {
+  LabelTable::Instance().Set(LabelTable::IndexOf("tc_ok"), u"OK");
+  LabelTable::Instance().Set(LabelTable::IndexOf("tc_cancel"), u"Cancel");
+  LabelTable::Instance().Set(LabelTable::IndexOf("tc_auto_brower"), u"Browse");
+  ExpectNoLeak(
+      [&] {
+        ui::CDlgAutoStart dialog(nullptr, u"C:\\Tools\\a program with a long name that cannot fit at all.exe");
+        uitest::ModalScript script(dialog, {[&] {
+                                      PaintAll(dialog.Handle());
+                                      PostMessageW(dialog.BrowseButton(), WM_MOUSEMOVE, 0, MAKELPARAM(4, 4));
+                                    },
+                                    [&] {
+                                      PaintAll(dialog.Handle());
+                                      uitest::Click(dialog.CancelButton());
+                                    }});
+        ASSERT_EQ(script.Run(), IDCANCEL);
+      },
+      200);
+  LabelTable::Instance().Clear();
+}
+
 // Each opening loads and hooks the keyboard library and fills both lists
 // with icon rows; 200 are enough to see a handle kept per opening.
 TEST(DialogLeaks, MacroEditor) {
   testing_config::ResetConfiguration();
   platform::MemoryRegistry registry;
   platform::ScopedService<platform::Registry> installed(registry);
-  wchar_t path[MAX_PATH];
-  const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
-  std::wstring folder(path, length);  // ...\tests\vn24g_win32_tests.exe
-  folder.erase(folder.find_last_of(L'\\'));
-  folder.erase(folder.find_last_of(L'\\') + 1);
-  const std::u16string program = std::u16string(folder.begin(), folder.end()) + u"dist\\";
+  const std::u16string program = wintest::DistFolder();
   macro::tagMACROINFO& shown = macro::TheMacroStore.macros[0];
   macro::SetMacroName(shown, u"Signature");
   shown.eventCount = 3;

@@ -12,33 +12,15 @@
 #include <utility>
 #include <vector>
 
-#include "codes/PrivateMessages.h"
 #include "text/LabelTable.h"
 #include "ui/menus/FunctionMenuBuilder.h"
 #include "ui/window/Window.h"
+#include "win32/DistFolder.h"
 #include "win32/ui/UiTestSupport.h"
 
 namespace {
 
-std::u16string ProgramFolder() {
-  const std::string folder = VN24G_DIST_DIR;
-  return std::u16string(folder.begin(), folder.end()) + u"\\";
-}
-
-// The page that owns the menu: records what it is told.
-class PickRecorder : public ui::Window {
- public:
-  std::vector<std::pair<WPARAM, LPARAM>> picks;
-
- protected:
-  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
-    if (message == codes::WM_BMPMENU_PICK) {
-      picks.emplace_back(wParam, lParam);
-      return 0;
-    }
-    return Window::WindowProc(message, wParam, lParam);
-  }
-};
+using uitest::PickRecorder;
 
 class FunctionMenuTest : public ::testing::Test {
  protected:
@@ -46,10 +28,10 @@ class FunctionMenuTest : public ::testing::Test {
     LabelTable::Instance().Set(LabelTable::IndexOf("tc_base_fun"), u"Editing");
     LabelTable::Instance().Set(LabelTable::IndexOf("tc_copy"), u"Copy");
     ASSERT_TRUE(owner_.Create(0, u"page", WS_POPUP, RECT{0, 0, 10, 10}, nullptr));
-    menu_ = ui::BuildFunctionMenu(owner_.Handle(), ProgramFolder());
+    menu_ = ui::BuildFunctionMenu(owner_.Handle(), wintest::DistFolder());
     ASSERT_NE(menu_, nullptr);
-    const ui::Picture entries = ui::LoadPngFile(ProgramFolder() + u"skins\\KBMenu_Normal.png");
-    const ui::Picture sub = ui::LoadPngFile(ProgramFolder() + u"skins\\submenu_normal.png");
+    const ui::Picture entries = ui::LoadPngFile(wintest::DistFolder() + u"skins\\KBMenu_Normal.png");
+    const ui::Picture sub = ui::LoadPngFile(wintest::DistFolder() + u"skins\\submenu_normal.png");
     menuWidth_ = entries.Width();
     subSize_ = {sub.Width(), sub.Height()};
     ASSERT_GT(menuWidth_, 0);

@@ -12,27 +12,18 @@
 #include <string>
 
 #include "UiTestSupport.h"
+#include "config/MacroStore.h"
 #include "config/SettingsStore.h"
 #include "fakes/ConfigFixtures.h"
-#include "config/MacroStore.h"
 #include "platform/MemoryRegistry.h"
 #include "platform/WideText.h"
 #include "text/LabelTable.h"
 #include "ui/dialogs/DlgMacro.h"
+#include "win32/DistFolder.h"
 
 namespace {
 
 using uitest::ModalScript;
-
-std::u16string ProgramFolder() {
-  wchar_t path[MAX_PATH];
-  const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
-  std::wstring folder(path, length);
-  folder.erase(folder.find_last_of(L'\\'));  // ...\tests
-  folder.erase(folder.find_last_of(L'\\') + 1);
-  folder += L"dist\\";
-  return std::u16string(folder.begin(), folder.end());
-}
 
 RECT PlaceIn(HWND dialog, HWND control) {
   RECT r = {};
@@ -77,7 +68,7 @@ class MacroEditorDialog : public ::testing::Test {
 };
 
 TEST_F(MacroEditorDialog, TakesTheSkinsSizeAndEveryControlItsPlaceWithTheMacrosFocused) {
-  ui::CDlgMacro dialog(nullptr, ProgramFolder(), 0);
+  ui::CDlgMacro dialog(nullptr, wintest::DistFolder(), 0);
   RECT window = {};
   wchar_t title[32] = {};
   bool listHasFocus = false;
@@ -124,7 +115,7 @@ TEST_F(MacroEditorDialog, TakesTheSkinsSizeAndEveryControlItsPlaceWithTheMacrosF
 }
 
 TEST_F(MacroEditorDialog, EnterEscapeAndSpaceNeverCloseIt) {
-  ui::CDlgMacro dialog(nullptr, ProgramFolder(), 0);
+  ui::CDlgMacro dialog(nullptr, wintest::DistFolder(), 0);
   bool openAfterKeys = false;
   ModalScript script(dialog, {[&] {
                                 SetFocus(dialog.OkButton());
@@ -157,7 +148,7 @@ TEST_F(MacroEditorDialog, ADoubleClickedNameIsEditedInPlaceAndKeptToTenCharacter
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     macro::SetMacroName(macro::TheMacroStore.macros[0], u"M0");
-    ui::CDlgMacro dialog(nullptr, ProgramFolder(), 1);
+    ui::CDlgMacro dialog(nullptr, wintest::DistFolder(), 1);
     bool editOpen = false;
     std::u16string row;
     ModalScript script(dialog, {[&] {
@@ -179,7 +170,7 @@ TEST_F(MacroEditorDialog, ADoubleClickedNameIsEditedInPlaceAndKeptToTenCharacter
 }
 
 TEST_F(MacroEditorDialog, RecordsKeysAndTheOnScreenMouseButtonsButNotTheNumberBoxes) {
-  ui::CDlgMacro dialog(nullptr, ProgramFolder(), 0);
+  ui::CDlgMacro dialog(nullptr, wintest::DistFolder(), 0);
   std::vector<std::u16string> rows;
   auto rowsNow = [&] {
     rows.clear();

@@ -16,6 +16,7 @@
 #include "text/LabelTable.h"
 #include "ui/buttons/SkinButton.h"
 #include "ui/mainwindow/MainWindowLook.h"
+#include "win32/DistFolder.h"
 
 namespace {
 
@@ -25,11 +26,6 @@ constexpr COLORREF kSlate = RGB(83, 97, 103);
 constexpr COLORREF kOrange = RGB(235, 141, 36);
 
 // The program's folder of this build: its skins hold the tab pictures.
-std::u16string ProgramFolder() {
-  const std::string folder = VN24G_DIST_DIR;
-  return std::u16string(folder.begin(), folder.end()) + u"\\";
-}
-
 double Luminance(COLORREF color) {
   auto channel = [](BYTE value) {
     const double c = value / 255.0;
@@ -58,7 +54,7 @@ class MainWindowTabs : public ::testing::Test {
   }
 
   void Build(uint8_t deviceType) {
-    look_.Build(host_.Handle(), ProgramFolder(), deviceType, [this](app::CommandButton command) {
+    look_.Build(host_.Handle(), wintest::DistFolder(), deviceType, [this](app::CommandButton command) {
       clicked_ = command;
       ++clicks_;
     });
@@ -125,8 +121,8 @@ TEST_F(MainWindowTabs, TheTabOfThePageOnViewIsChecked) {
 
 TEST_F(MainWindowTabs, SwitchingPagesMovesTheCheckedLookAndItsTextReads) {
   Build(3);
-  const ui::Picture rest = ui::LoadPngFile(ProgramFolder() + u"skins\\device_button_normal.png");
-  const ui::Picture pressed = ui::LoadPngFile(ProgramFolder() + u"skins\\device_button_down.png");
+  const ui::Picture rest = ui::LoadPngFile(wintest::DistFolder() + u"skins\\device_button_normal.png");
+  const ui::Picture pressed = ui::LoadPngFile(wintest::DistFolder() + u"skins\\device_button_down.png");
   ASSERT_EQ(rest.Width(), 111);
   ASSERT_EQ(pressed.Width(), 111);
   uitest::Canvas restPicture(111, 28), pressedPicture(111, 28);

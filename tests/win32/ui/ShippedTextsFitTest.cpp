@@ -82,6 +82,11 @@ TEST_F(ShippedTexts, ButtonCaptionsFitTheirButtons) {
       {"keyboard tab, 111 wide", Label("tc_keyboard"), 111 - 2 * 3},
       {"message OK, 188..250", Label("tc_ok"), 62 - 2 * 3},
       {"message cancel, 266..322", Label("tc_cancel"), 56 - 2 * 3},
+      {"combination OK, 118..190", Label("tc_ok"), 72 - 2 * 3},
+      {"combination cancel, 191..263", Label("tc_cancel"), 72 - 2 * 3},
+      {"launch OK, 188..250", Label("tc_ok"), 62 - 2 * 3},
+      {"launch cancel, 266..322", Label("tc_cancel"), 56 - 2 * 3},
+      {"launch browse, 224..325", Label("tc_auto_brower") + u"...", 101 - 2 * 3},
   };
   for (const std::u16string& name : ModelNames()) cases.push_back({"device drop-down entry", name, 120 - 2 * 3});
   for (const Case& c : cases) {
@@ -221,12 +226,43 @@ TEST_F(ShippedTexts, OneLineTextsKeepToOneLine) {
       {u"Tips", 0, {10, 7, 154, 27}},
       {Label("tc_device_sel"), 2, {240, 37, 530, 87}},
       {Label("tc_version"), 2, {428, 388, 648, 414}},
+      {Label("tc_combo_tittle"), 0, {10, 7, 210, 29}},
+      {Label("tc_auto_start"), 0, {10, 5, 210, 27}},
+      {Label("tc_auto_sel"), 0, {23, 40, 203, 61}},
   };
   for (const Case& c : cases) {
     const int bottom = InkBottom(c.text, c.alignment, c.layout);
     EXPECT_GE(bottom, c.layout.top) << Plain(c.text);
     EXPECT_LT(bottom, c.layout.top + kLine) << Plain(c.text);
   }
+}
+
+// The rightmost pixel column a string drawn with the image library at 8
+// points inks inside its layout rectangle, or -1.
+int InkRight(const std::u16string& text, const RECT& layout) {
+  uitest::Canvas canvas(721, 441);
+  ui::CPublicData::DrawTextRegular(canvas.Dc(), text, 8.0f, 0, 0xFF000000, static_cast<float>(layout.left),
+                                   static_cast<float>(layout.top), static_cast<float>(layout.right - layout.left),
+                                   static_cast<float>(layout.bottom - layout.top));
+  int right = -1;
+  for (int y = 0; y < canvas.Height(); ++y)
+    for (int x = 0; x < canvas.Width(); ++x)
+      if (canvas.Pixel(x, y) != RGB(255, 255, 255)) right = std::max(right, x);
+  return right;
+}
+
+TEST_F(ShippedTexts, CombinationTipsStayAboveTheFieldAndInsideTheWindow) {
+  // The tips' rectangle (38, 43)-(297, 104) reaches past the 268-pixel-wide
+  // window and down across the field where the combination is written (its
+  // frame from y = 66 on, the text from y = 70): the tips keep to one line
+  // that ends inside the window.
+  constexpr RECT kTips = {38, 43, 297, 104};
+  constexpr int kFieldTop = 66, kWindowRight = 268, kMargin = 6;
+  const std::u16string tips = Label("tc_combo_tips");
+  const int bottom = InkBottom(tips, 0, kTips);
+  EXPECT_GE(bottom, kTips.top) << Plain(tips);
+  EXPECT_LT(bottom, kFieldTop - 2) << Plain(tips);
+  EXPECT_LT(InkRight(tips, kTips), kWindowRight - kMargin) << Plain(tips);
 }
 
 }  // namespace

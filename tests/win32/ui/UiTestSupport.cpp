@@ -7,9 +7,11 @@
 
 #include <string>
 
+#include "codes/PrivateMessages.h"
 #include "platform/win32/GdiPlus.h"
 
 namespace uitest {
+
 namespace {
 
 // The image library runs for the whole test program, as in the program.
@@ -280,6 +282,14 @@ ResourceCounts CountResources() {
   memory.cb = sizeof(memory);
   if (GetProcessMemoryInfo(GetCurrentProcess(), &memory, sizeof(memory))) counts.committedBytes = memory.PagefileUsage;
   return counts;
+}
+
+LRESULT PickRecorder::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == codes::WM_BMPMENU_PICK) {
+    picks.emplace_back(wParam, lParam);
+    return 0;
+  }
+  return Window::WindowProc(message, wParam, lParam);
 }
 
 }  // namespace uitest

@@ -11,6 +11,7 @@
 #include <deque>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ui/window/Dialog.h"
@@ -90,6 +91,15 @@ class Canvas {
 
 // The contents of a window as it would paint itself, read back.
 void CaptureWindow(HWND window, Canvas& canvas);
+
+// A menu's owner: records the picks (wParam, lParam) it is told about.
+class PickRecorder : public ui::Window {
+ public:
+  std::vector<std::pair<WPARAM, LPARAM>> picks;
+
+ protected:
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+};
 
 struct ResourceCounts {
   long gdiObjects;

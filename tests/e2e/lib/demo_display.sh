@@ -1,0 +1,64 @@
+# The window demo on a virtual display of its own, for the scripts that show
+# its scenes and look at them. Sourced after setting
+#   build  the Windows build folder      run   cmake/wine-run.sh
+#   demo   the demo program              shots the folder for screenshots
+# it starts Xvfb, makes the demo's Wine prefix, and gives the script
+# DISPLAY, WINEPREFIX and Wine's settings, `folder` (the program folder as
+# Wine names it), `fail` and `failures`, `wait_for_window`, `window_shown`
+# and `demo_pid`, whose program is ended, with Wine and the display, when the
+# script exits.
+
+fifo="$shots/display.$$"
+rm -f "$fifo"
+mkfifo "$fifo"
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 </dev/null &
+xvfb=$!
+read -r number <"$fifo"
+rm -f "$fifo"
+export DISPLAY=":$number"
+demo_pid=
+cleanup() {
+  [ -n "$demo_pid" ] && kill "$demo_pid" 2>/dev/null || true
+  # Wine's processes go before their display does: a desktop process left
+  # on a display that is gone would stall the next program of the prefix.
+  WINEPREFIX="$build/wineprefix" wineserver -k >/dev/null 2>&1 || true
+  WINEPREFIX="$build/wineprefix" wineserver -w >/dev/null 2>&1 || true
+  kill "$xvfb" 2>/dev/null || true
+}
+trap cleanup EXIT
+
+# Wine's drive Z: is the root of the file system.
+folder="Z:$(echo "$build/dist" | tr / '\\')"
+# Nothing manages windows on the bare display: Wine then draws the frames
+# itself and places the popups, as on a desktop. (The first run also makes
+# the Wine prefix the setting goes into.)
+"$run" "$demo" none "$folder" >/dev/null 2>&1 || true
+export WINEPREFIX="$build/wineprefix"
+VN24G_CMAKE_DIR="$(dirname "$run")"
+. "$VN24G_CMAKE_DIR/wine-env.sh"
+wine reg add 'HKCU\Software\Wine\AppDefaults\vn24g_uidemo.exe\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+
+failures=0
+fail() {
+  echo "FAIL: $*"
+  failures=$((failures + 1))
+}
+
+# The geometry "WxH+X+Y" of the first top-level window of the demo whose size
+# matches the pattern (and whose title is the second argument, when given),
+# waiting up to thirty seconds for it: a busy machine may take that long to
+# start a Windows program.
+wait_for_window() {
+  for _ in $(seq 1 150); do
+    found=$(xwininfo -root -tree 2>/dev/null | grep '"vn24g_uidemo.exe"' | grep -F "\"${2:-}" |
+      grep -o "$1+[0-9-]*+[0-9-]*" | head -1)
+    [ -n "$found" ] && { echo "$found"; return 0; }
+    sleep 0.2
+  done
+  return 1
+}
+
+# Whether a window of the demo of this size is on the screen now.
+window_shown() {
+  xwininfo -root -tree 2>/dev/null | grep '"vn24g_uidemo.exe"' | grep -q "$1+"
+}
