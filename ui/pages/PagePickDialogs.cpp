@@ -1,22 +1,37 @@
 #include "ui/pages/PagePickDialogs.h"
 
+#include "ui/dialogs/DlgAutoStart.h"
+#include "ui/dialogs/DlgCombo.h"
 #include "ui/dialogs/DlgMacro.h"
-#include "ui/pages/PendingDialogs.h"
 
 namespace ui {
 
-bool PagePickDialogs::ChooseCombination(const config::ButtonAssignment& record, config::CombinationChoice& choice) {
-  return RunCombinationDialog(page_.Handle(), record, choice);
+namespace {
+
+// The dialogs' owner is the main window, which each disables while it runs;
+// the page itself is a child and cannot own a popup.
+HWND DialogOwner(const Window& page) { return GetAncestor(page.Handle(), GA_ROOT); }
+
+}  // namespace
+
+bool PagePickDialogs::ChooseCombination(const config::ButtonAssignment&, config::CombinationChoice& choice) {
+  // The dialog starts empty: the user presses the whole combination anew.
+  CDlgCombo dialog(DialogOwner(page_), exeFolder_);
+  if (dialog.DoModal() != IDOK) return false;
+  const actions::Combination& chosen = dialog.Chosen();
+  choice = config::CombinationChoice{chosen.modifiers, chosen.key1, chosen.key2};
+  return true;
 }
 
 bool PagePickDialogs::ChooseProgram(const std::u16string& currentPath, std::u16string& path) {
-  return RunProgramDialog(page_.Handle(), exeFolder_, currentPath, path);
+  CDlgAutoStart dialog(DialogOwner(page_), currentPath);
+  if (dialog.DoModal() != IDOK) return false;
+  path = dialog.Path();
+  return true;
 }
 
 bool PagePickDialogs::ChooseMacro(int32_t currentMacro, int32_t& macroIndex) {
-  // The editor's owner is the main window, which the editor disables while
-  // it runs; the page itself is a child.
-  CDlgMacro editor(GetAncestor(page_.Handle(), GA_ROOT), exeFolder_, currentMacro);
+  CDlgMacro editor(DialogOwner(page_), exeFolder_, currentMacro);
   if (editor.DoModal() != IDOK) return false;
   macroIndex = editor.ChosenMacro();
   return true;

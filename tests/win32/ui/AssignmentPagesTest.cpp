@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -191,19 +192,97 @@ TEST_F(AssignmentPages, APickChangesTheWorkingCopyAndTheLabelAtOnce) {
   EXPECT_EQ(page.LabelButton(4).Text(), u"Back");
 }
 
-TEST_F(AssignmentPages, CombinationAndProgramPicksChangeNothingWhileTheirDialogsAnswerCancelled) {
+// Answers the first window called `title` that opens on this thread: once
+// it is there, `answer` gets its handle. The pick runs its dialog modally
+// inside the page's handler; the dialog's own loop dispatches this timer.
+class DialogAnswer : public ui::Window {
+ public:
+  DialogAnswer(const char16_t* title, std::function<void(HWND)> answer) : title_(title), answer_(std::move(answer)) {
+    Create(0, u"", 0, RECT{0, 0, 0, 0}, HWND_MESSAGE);
+    SetTimer(Handle(), 1, 20, nullptr);
+  }
+  bool Answered() const { return answered_; }
+
+ protected:
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+    if (message != WM_TIMER) return Window::WindowProc(message, wParam, lParam);
+    const HWND dialog = FindWindowW(nullptr, reinterpret_cast<const wchar_t*>(title_));
+    if (dialog == nullptr || !IsWindowVisible(dialog)) return 0;
+    KillTimer(Handle(), 1);
+    answered_ = true;
+    answer_(dialog);
+    return 0;
+  }
+
+ private:
+  const char16_t* title_;
+  std::function<void(HWND)> answer_;
+  bool answered_ = false;
+};
+
+// A button of a skinned dialog, found by its place in the dialog.
+HWND ButtonAt(HWND dialog, POINT inDialog) { return ChildWindowFromPoint(dialog, inDialog); }
+
+// What the hook library posts for a key press or release.
+void PostHookKey(HWND dialog, WPARAM key, bool release) { PostMessageW(dialog, 0x40A, key, release ? 0x80 : 0); }
+
+struct DialogPickCase {
+  const char* name;
+  LPARAM code;
+  const char16_t* dialog;
+  std::function<void(HWND)> answer;
+  bool changes;  // whether the button's record takes the pick
+};
+
+TEST_F(AssignmentPages, CombinationAndProgramPicksStoreOnlyWhatTheirDialogsHandBack) {
+  // OK and Cancel of both dialogs, where the skins put them.
+  const POINT comboOk = {150, 115}, comboCancel = {220, 115}, comboClose = {247, 13};
+  const POINT launchCancel = {294, 115};
+  const DialogPickCase cases[] = {
+      {"combination, Cancel", 19, u"CDlgCombo",
+       [&](HWND d) { uitest::Click(ButtonAt(d, comboCancel)); }, false},
+      {"combination, close button", 19, u"CDlgCombo",
+       [&](HWND d) { uitest::Click(ButtonAt(d, comboClose)); }, false},
+      {"combination, OK with nothing pressed", 19, u"CDlgCombo",
+       [&](HWND d) { uitest::Click(ButtonAt(d, comboOk)); }, false},
+      {"program, Cancel", 25, u"CDlgAutoStart",
+       [&](HWND d) { uitest::Click(ButtonAt(d, launchCancel)); }, false},
+      {"program, Esc", 25, u"CDlgAutoStart",
+       [&](HWND d) { PostMessageW(d, WM_COMMAND, IDCANCEL, 0); }, false},
+      {"combination, Ctrl+V then OK", 19, u"CDlgCombo",
+       [&](HWND d) {
+         PostHookKey(d, 0xA2, false);
+         PostHookKey(d, 0x56, false);
+         PostHookKey(d, 0x56, true);
+         PostHookKey(d, 0xA2, true);
+         // After the keys: the click is posted behind them.
+         PostMessageW(ButtonAt(d, comboOk), BM_CLICK, 0, 0);
+       },
+       true},
+  };
   MakeCurrent(u"Varnok Glide M5");
   ui::CDlgMouse page(host_.Handle(), ProgramFolder());
   Open(page);
-  const std::vector<uint8_t> before = testing_config::BytesOf(config::WorkingSettings);
-  for (LPARAM code : {19, 25}) {  // key combination, launch a program
+  for (const DialogPickCase& c : cases) {
+    config::WorkingSettings = config::ActiveSettings;
+    page.RefreshLabels(config::WorkingSettings);
+    const std::vector<uint8_t> before = testing_config::BytesOf(config::WorkingSettings);
+    DialogAnswer answer(c.dialog, c.answer);
     uitest::Click(page.LabelButton(4).Handle());
-    page.Post(codes::WM_BMPMENU_PICK, 0, code);
+    page.Post(codes::WM_BMPMENU_PICK, 0, c.code);
     uitest::PumpPending();
-    EXPECT_EQ(testing_config::BytesOf(config::WorkingSettings), before) << "code " << code;
-    EXPECT_EQ(page.LabelButton(4).Text(), u"Back") << "code " << code;
-    // A cancelled dialog leaves the button selected until the next label click.
-    EXPECT_EQ(page.SelectedButton(), 4) << "code " << code;
+    EXPECT_TRUE(answer.Answered()) << c.name;
+    EXPECT_EQ(FindWindowW(nullptr, reinterpret_cast<const wchar_t*>(c.dialog)), nullptr) << c.name << ": still open";
+    if (!c.changes) {
+      EXPECT_EQ(testing_config::BytesOf(config::WorkingSettings), before) << c.name;
+      EXPECT_EQ(page.LabelButton(4).Text(), u"Back") << c.name;
+      continue;
+    }
+    const config::ButtonAssignment& record = config::WorkingSettings.mouseAssignments[4];
+    EXPECT_EQ(record.functionCode, 19) << c.name;
+    EXPECT_EQ(record.comboModifiers, 0x01) << c.name;
+    EXPECT_EQ(record.comboKey1, 0x56) << c.name;
+    EXPECT_EQ(record.comboKey2, 0x00) << c.name;
   }
 }
 
