@@ -166,7 +166,9 @@ void MainWindowController::OnCommandButton(CommandButton button) {
     case CommandButton::Reset:
       if (view_.ShowMessageDialog(Label("tc_reset"), Label("tc_reinfo"), true) == 1) {
         config::RestoreDefaultSettings(currentModel_, deviceType_, sendMasks);
-        view_.RefreshPageLabels(deviceType_);
+        // After the scroll values are back, so that the working copy the
+        // next apply stores carries them rather than zeros.
+        view_.RestorePageDefaults(deviceType_);
       }
       break;
     case CommandButton::Ok:

@@ -45,6 +45,10 @@ class MainWindowView : public config::UserMessages {
   // reload them after a cancel.
   virtual void RefreshPageLabels(uint8_t deviceType) = 0;
   virtual void ReloadPages() = 0;
+  // The reset's part of the pages of `deviceType`: each puts its buttons'
+  // own functions into the applied record, shows them, and makes the
+  // working copy equal to the applied record.
+  virtual void RestorePageDefaults(uint8_t deviceType) = 0;
 
   // Closes the device drop-down and the pages' function menus.
   virtual void CloseMenus() = 0;

@@ -21,46 +21,19 @@ build=$(cd "$1" && pwd)
 repo="$(cd "$(dirname "$0")/../.." && pwd)"
 name=macro
 . "$repo/tools/windowprobe/session.sh"
+. "$repo/tests/e2e/lib/macro_editor.sh"
 
 demo_check
 session_start
-
-editor="CDlgMacro"
 
 # The editor on the stored macros, with macro $1 selected.
 open_editor() { demo_start "$editor" "$home/demo.out" macro "$home" "${1:--1}"; }
 close_editor_with() {
   case $1 in
-    ok) demo_close "$editor" 313 283 OK ;;
-    cancel) demo_close "$editor" 392 283 Cancel ;;
+    ok) demo_close "$editor" $(editor_button ok) OK ;;
+    cancel) demo_close "$editor" $(editor_button cancel) Cancel ;;
   esac
 }
-# Controls by their places on the skin.
-click_new() { click_in "$editor" 44 242; }
-# Recording starts when the editor has handled the click; keys typed before
-# that are not the macro's, so the script waits as a person would.
-click_record() {
-  click_in "$editor" 361 233
-  sleep 0.7
-}
-click_loop_switch() { click_in "$editor" 298 53; }
-click_delay_switch() { click_in "$editor" 298 75; }
-click_modify() { click_in "$editor" 325 99; }
-click_left_mouse_button() { click_in "$editor" 337 176; }
-click_loop_box() { click_in "$editor" 390 52; }
-click_delay_box() { click_in "$editor" 389 100; }
-# Row N (from 0) of the macro list and of the event list; rows are 18 high.
-click_macro_row() { click_in "$editor" 70 $((62 + 18 * $1 + 9)); }
-click_event_row() { click_in "$editor" 200 $((62 + 18 * $1 + 9)); }
-type_keys() {
-  xdotool type --delay 120 "$1"
-  sleep 0.5
-}
-
-# The stored macro N's line of the probe: INDEX DELAYS LOOP COUNT EVENTS NAME.
-macro_line() { probe macros | awk -v n="$1" '$1 == n'; }
-macro_events() { macro_line "$1" | awk '{ print $5 }'; }
-macro_name() { macro_line "$1" | cut -d' ' -f6-; }
 fail_details() { echo "stored macros:"; probe macros 2>/dev/null | sed 's/^/  /'; }
 
 echo "typing ab records four key events without pauses"

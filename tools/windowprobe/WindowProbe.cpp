@@ -30,6 +30,7 @@ const wchar_t kUsage[] =
     L"  front TITLE          bring it to the front\n"
     L"  focus                print the title of the window that has the keyboard focus\n"
     L"  list                 print the visible top-level windows: CLASS LEFT TOP RIGHT BOTTOM TITLE\n"
+    L"  children TITLE       print its visible child windows, children of children included, the same way\n"
     L"  balloons             print every visible tooltip window: LEFT TOP RIGHT BOTTOM TEXT\n"
     L"  assignments MODEL    print the function codes stored for MODEL, in hexadecimal, and its two\n"
     L"                       scroll values (\"scroll LINES SETTING\")\n"
@@ -152,6 +153,16 @@ BOOL CALLBACK ListOne(HWND window, LPARAM) {
 
 int List() {
   EnumWindows(ListOne, 0);
+  return 0;
+}
+
+int Children(const wchar_t* title) {
+  const HWND window = FindByTitle(title);
+  if (!window) return 1;
+  // A child of a hidden page counts as hidden, though its own style says
+  // visible.
+  EnumChildWindows(
+      window, [](HWND child, LPARAM) -> BOOL { return IsWindowVisible(child) ? ListOne(child, 0) : TRUE; }, 0);
   return 0;
 }
 
@@ -389,6 +400,7 @@ int wmain(int argc, wchar_t** argv) {
   if (command == L"front" && argc == 3) return Front(argv[2]);
   if (command == L"focus" && argc == 2) return Focus();
   if (command == L"list" && argc == 2) return List();
+  if (command == L"children" && argc == 3) return Children(argv[2]);
   if (command == L"balloons" && argc == 2) return Balloons();
   if (command == L"assignments" && argc == 3) return Assignments(argv[2]);
   if (command == L"assign" && (argc == 6 || argc == 7))

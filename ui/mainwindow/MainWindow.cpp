@@ -44,7 +44,10 @@ struct TrayMenuRecords {
 
 CVarnok24G_ConfigDlg::CVarnok24G_ConfigDlg(int32_t modelValue, const std::u16string& exeFolder,
                                            platform::Handle& receiver)
-    : SkinnedDialog(IDD_MAIN_WINDOW), exeFolder_(exeFolder), controller_(*this, exeFolder, modelValue, receiver) {}
+    : SkinnedDialog(IDD_MAIN_WINDOW),
+      exeFolder_(exeFolder),
+      pages_(exeFolder, [this] { CloseDropDown(); }),
+      controller_(*this, exeFolder, modelValue, receiver) {}
 
 CVarnok24G_ConfigDlg::~CVarnok24G_ConfigDlg() {
   if (icon_) DestroyIcon(icon_);
@@ -151,21 +154,28 @@ void CVarnok24G_ConfigDlg::BuildLook(uint8_t deviceType) {
   look_.Build(Handle(), exeFolder_, deviceType,
               [this](app::CommandButton command) { controller_.OnCommandButton(command); });
   CentreInWorkArea(look_.Size());
+  pages_.Create(Handle(), deviceType);
   Redraw();
 }
 
 void CVarnok24G_ConfigDlg::ApplyModelLook(uint8_t deviceType) {
   look_.ReloadDevicePicture(exeFolder_);
+  pages_.ApplyModel(deviceType);
   look_.LayoutDeviceTabs(deviceType);
+  pages_.RefreshLabels(deviceType);
   Redraw();
 }
 
 void CVarnok24G_ConfigDlg::ShowPage(app::MainPage page) {
   look_.MarkOpenTab(page);
+  pages_.Show(page);
   Redraw();
 }
 
-void CVarnok24G_ConfigDlg::ReleaseLook() { look_.Release(); }
+void CVarnok24G_ConfigDlg::ReleaseLook() {
+  pages_.Release();
+  look_.Release();
+}
 
 void CVarnok24G_ConfigDlg::ShowWindow() {
   // A window the user minimised comes back as it was, not as a task-bar
@@ -181,12 +191,18 @@ void CVarnok24G_ConfigDlg::BringToFront() { SetForegroundWindow(Handle()); }
 
 void CVarnok24G_ConfigDlg::RepaintStatusPanels() { look_.RepaintStatusAreas(Handle()); }
 
-// The assignment pages come with their own windows; until then the window
-// has no labels to refresh or reload.
-void CVarnok24G_ConfigDlg::RefreshPageLabels(uint8_t) {}
-void CVarnok24G_ConfigDlg::ReloadPages() {}
+void CVarnok24G_ConfigDlg::RefreshPageLabels(uint8_t deviceType) { pages_.RefreshLabels(deviceType); }
+
+void CVarnok24G_ConfigDlg::ReloadPages() { pages_.PostReload(); }
+
+void CVarnok24G_ConfigDlg::RestorePageDefaults(uint8_t deviceType) { pages_.RestoreDefaults(deviceType); }
 
 void CVarnok24G_ConfigDlg::CloseMenus() {
+  CloseDropDown();
+  pages_.CloseFunctionMenus();
+}
+
+void CVarnok24G_ConfigDlg::CloseDropDown() {
   if (!dropDown_) return;
   dropDown_->Destroy();
   dropDown_.reset();

@@ -14,6 +14,7 @@
 #include "app/MainWindowView.h"
 #include "ui/PublicData.h"
 #include "ui/mainwindow/MainWindowLook.h"
+#include "ui/mainwindow/MainWindowPages.h"
 #include "ui/mainwindow/TrayIcon.h"
 #include "ui/menus/BmpMenuEx.h"
 #include "ui/window/SkinnedDialog.h"
@@ -29,6 +30,8 @@ class CVarnok24G_ConfigDlg : public SkinnedDialog, public CPublicData, public ap
   ~CVarnok24G_ConfigDlg() override;
 
   const app::MainWindowController& Controller() const { return controller_; }
+  // The assignment pages, for tests and tools that drive them.
+  const MainWindowPages& Pages() const { return pages_; }
 
   // app::MainWindowView
   platform::WindowHandle Window() override;
@@ -46,6 +49,7 @@ class CVarnok24G_ConfigDlg : public SkinnedDialog, public CPublicData, public ap
   void RepaintStatusPanels() override;
   void RefreshPageLabels(uint8_t deviceType) override;
   void ReloadPages() override;
+  void RestorePageDefaults(uint8_t deviceType) override;
   void CloseMenus() override;
   void ShowTrayMenu(const std::vector<app::TrayMenuEntry>& entries) override;
   void OpenDeviceDropDown(const app::DeviceList& devices, int32_t currentModel) override;
@@ -69,11 +73,13 @@ class CVarnok24G_ConfigDlg : public SkinnedDialog, public CPublicData, public ap
   void OnCancel() override {}
 
  private:
+  void CloseDropDown();
 
   std::u16string exeFolder_;
   HICON icon_ = nullptr;
   HICON smallIcon_ = nullptr;
   MainWindowLook look_;
+  MainWindowPages pages_;
   TrayIcon tray_;
   std::unique_ptr<CBmpMenuEx> dropDown_;
   app::MainWindowController controller_;

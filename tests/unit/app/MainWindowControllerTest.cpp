@@ -50,6 +50,7 @@ class RecordingView final : public MainWindowView {
   void RepaintStatusPanels() override { calls.push_back("panels"); }
   void RefreshPageLabels(uint8_t) override { calls.push_back("labels"); }
   void ReloadPages() override { calls.push_back("reload"); }
+  void RestorePageDefaults(uint8_t) override { calls.push_back("restore pages"); }
   void CloseMenus() override { calls.push_back("closemenus"); }
   void ShowTrayMenu(const std::vector<TrayMenuEntry>& entries) override {
     trayMenu = entries;
@@ -298,10 +299,12 @@ TEST_F(MainWindowControllerTest, ResetOnlyWhenConfirmed) {
   view_.messageAnswer = 2;
   controller_.OnCommandButton(CommandButton::Reset);
   EXPECT_EQ(config::ActiveSettings.mouseAssignments[1].functionCode, 21);
+  EXPECT_FALSE(view_.Called("restore pages"));
   view_.messageAnswer = 1;
   controller_.OnCommandButton(CommandButton::Reset);
   EXPECT_EQ(config::ActiveSettings.mouseAssignments[1].functionCode, 2);
   EXPECT_TRUE(view_.Called("message(owned)"));
+  EXPECT_TRUE(view_.Called("restore pages"));
 }
 
 TEST_F(MainWindowControllerTest, OkAppliesAndStoresThenHides) {

@@ -214,3 +214,71 @@ TEST_F(MainWindowTest, TheDeviceDropDownClosesWhenTheProgramLosesTheActivation) 
 }
 
 }  // namespace
+
+namespace {
+
+constexpr POINT kOnSecondTab = {232, 104};
+constexpr UINT kModelPick = 0x501;  // WM_BMPMENU_PICK, as the device drop-down posts it
+
+bool OnPageArea(const ui::Window* page) {
+  if (!page || !page->Handle()) return false;
+  RECT rect = {};
+  GetWindowRect(page->Handle(), &rect);
+  MapWindowPoints(nullptr, GetParent(page->Handle()), reinterpret_cast<POINT*>(&rect), 2);
+  return rect.left == 48 && rect.top == 118 && rect.right == 669 && rect.bottom == 338;
+}
+
+bool Shown(const ui::Window* page) { return page && page->Handle() && IsWindowVisible(page->Handle()); }
+
+TEST_F(MainWindowTest, PagesOfTheDeviceTypeOnThePageAreaOneShownAtATime) {
+  WatchedMainWindow window(0x9080, folder_.ProgramPath(), receiver_);
+  struct Seen {
+    bool mouseMade, keyboardMade, mouseShown, keyboardShown, mouseOnArea, keyboardOnArea;
+  };
+  std::vector<Seen> seen;
+  auto look = [&] {
+    const ui::MainWindowPages& pages = window.Pages();
+    seen.push_back({pages.Mouse() != nullptr, pages.Keyboard() != nullptr, Shown(pages.Mouse()),
+                    Shown(pages.Keyboard()), OnPageArea(pages.Mouse()), OnPageArea(pages.Keyboard())});
+  };
+  const INT_PTR result = Run(window, {
+      look,  // the Duo: both pages, the mouse page on view
+      [&] {
+        const HWND tab = ChildWindowFromPoint(window.Handle(), kOnSecondTab);
+        ASSERT_NE(tab, window.Handle());
+        uitest::Click(tab);
+      },
+      look,  // the keyboard tab
+      [&] { PostMessageW(window.Handle(), kModelPick, 0, 0x9050); },
+      look,  // the Glide: the keyboard page stays made, hidden
+      [&] { PostMessageW(window.Handle(), kModelPick, 0, 0x9070); },
+      look,  // the Tempo: the keyboard page on view
+  });
+  EXPECT_EQ(result, 2);
+  ASSERT_EQ(seen.size(), 4u);
+  const Seen duo = seen[0], keyboardTab = seen[1], glide = seen[2], tempo = seen[3];
+  EXPECT_TRUE(duo.mouseMade && duo.keyboardMade && duo.mouseOnArea && duo.keyboardOnArea);
+  EXPECT_TRUE(duo.mouseShown);
+  EXPECT_FALSE(duo.keyboardShown);
+  EXPECT_FALSE(keyboardTab.mouseShown);
+  EXPECT_TRUE(keyboardTab.keyboardShown);
+  EXPECT_TRUE(glide.mouseShown);
+  EXPECT_TRUE(glide.keyboardMade);
+  EXPECT_FALSE(glide.keyboardShown);
+  EXPECT_FALSE(tempo.mouseShown);
+  EXPECT_TRUE(tempo.keyboardShown);
+}
+
+TEST_F(MainWindowTest, AKeyboardModelMakesNoMousePage) {
+  WatchedMainWindow window(0x9070, folder_.ProgramPath(), receiver_);
+  bool mouseMade = true, keyboardShown = false;
+  const INT_PTR result = Run(window, {[&] {
+    mouseMade = window.Pages().Mouse() != nullptr;
+    keyboardShown = Shown(window.Pages().Keyboard());
+  }});
+  EXPECT_EQ(result, 2);
+  EXPECT_FALSE(mouseMade);
+  EXPECT_TRUE(keyboardShown);
+}
+
+}  // namespace
