@@ -36,12 +36,7 @@ config::tagVARNOK24G_UI_INFORMATION ReadModel(const std::u16string& name) {
   return device;
 }
 
-RECT ChildRect(HWND child) {
-  RECT rect = {};
-  GetWindowRect(child, &rect);
-  MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&rect), 2);
-  return rect;
-}
+RECT ChildRect(HWND child) { return uitest::PlaceIn(GetParent(child), child); }
 
 bool Same(const RECT& a, const RECT& b) {
   return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
@@ -223,9 +218,6 @@ class DialogAnswer : public ui::Window {
 // A button of a skinned dialog, found by its place in the dialog.
 HWND ButtonAt(HWND dialog, POINT inDialog) { return ChildWindowFromPoint(dialog, inDialog); }
 
-// What the hook library posts for a key press or release.
-void PostHookKey(HWND dialog, WPARAM key, bool release) { PostMessageW(dialog, 0x40A, key, release ? 0x80 : 0); }
-
 struct DialogPickCase {
   const char* name;
   LPARAM code;
@@ -251,10 +243,10 @@ TEST_F(AssignmentPages, CombinationAndProgramPicksStoreOnlyWhatTheirDialogsHandB
        [&](HWND d) { PostMessageW(d, WM_COMMAND, IDCANCEL, 0); }, false},
       {"combination, Ctrl+V then OK", 19, u"CDlgCombo",
        [&](HWND d) {
-         PostHookKey(d, 0xA2, false);
-         PostHookKey(d, 0x56, false);
-         PostHookKey(d, 0x56, true);
-         PostHookKey(d, 0xA2, true);
+         uitest::PostHookKey(d, 0xA2, false);
+         uitest::PostHookKey(d, 0x56, false);
+         uitest::PostHookKey(d, 0x56, true);
+         uitest::PostHookKey(d, 0xA2, true);
          // After the keys: the click is posted behind them.
          PostMessageW(ButtonAt(d, comboOk), BM_CLICK, 0, 0);
        },

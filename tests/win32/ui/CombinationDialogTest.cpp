@@ -22,13 +22,9 @@
 namespace {
 
 using uitest::ModalScript;
-
-RECT PlaceIn(HWND dialog, HWND control) {
-  RECT r = {};
-  GetWindowRect(control, &r);
-  MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&r), 2);
-  return r;
-}
+using uitest::PlaceIn;
+using uitest::PumpUntil;
+using uitest::PostHookKey;
 
 void SendKey(WORD vk, bool release) {
   INPUT input = {};
@@ -37,14 +33,6 @@ void SendKey(WORD vk, bool release) {
   input.ki.dwFlags = release ? KEYEVENTF_KEYUP : 0;
   SendInput(1, &input, sizeof(INPUT));
 }
-
-bool PumpUntil(const std::function<bool()>& done) {
-  for (int i = 0; i < 300 && !done(); ++i) uitest::PumpFor(10);
-  return done();
-}
-
-// A report of the hook, as the library posts it.
-void PostHookKey(HWND dialog, WPARAM key, bool release) { PostMessageW(dialog, 0x40A, key, release ? 0x80 : 0); }
 
 class CombinationDialog : public ::testing::Test {
  protected:

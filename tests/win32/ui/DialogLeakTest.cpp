@@ -99,8 +99,8 @@ TEST(DialogLeaks, CombinationDialog) {
       [&] {
         ui::CDlgCombo dialog(nullptr, program);
         uitest::ModalScript script(dialog, {[&] {
-                                      PostMessageW(dialog.Handle(), 0x40A, VK_LCONTROL, 0);
-                                      PostMessageW(dialog.Handle(), 0x40A, 'S', 0);
+                                      uitest::PostHookKey(dialog.Handle(), VK_LCONTROL, false);
+                                      uitest::PostHookKey(dialog.Handle(), 'S', false);
                                       PostMessageW(dialog.OkButton(), WM_MOUSEMOVE, 0, MAKELPARAM(4, 4));
                                     },
                                     [&] {

@@ -18,15 +18,9 @@
 namespace {
 
 using uitest::ModalScript;
+using uitest::PlaceIn;
 
 const std::u16string kOpenedWith = u"C:\\Program Files\\Tools\\app.exe";
-
-RECT PlaceIn(HWND dialog, HWND control) {
-  RECT r = {};
-  GetWindowRect(control, &r);
-  MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&r), 2);
-  return r;
-}
 
 class LaunchDialog : public ::testing::Test {
  protected:

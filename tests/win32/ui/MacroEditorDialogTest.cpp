@@ -24,13 +24,8 @@
 namespace {
 
 using uitest::ModalScript;
-
-RECT PlaceIn(HWND dialog, HWND control) {
-  RECT r = {};
-  GetWindowRect(control, &r);
-  MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&r), 2);
-  return r;
-}
+using uitest::PlaceIn;
+using uitest::PumpUntil;
 
 void Type(WORD vk) {
   INPUT input[2] = {};
@@ -38,12 +33,6 @@ void Type(WORD vk) {
   input[0].ki.wVk = input[1].ki.wVk = vk;
   input[1].ki.dwFlags = KEYEVENTF_KEYUP;
   SendInput(2, input, sizeof(INPUT));
-}
-
-// Pumps until `done` holds; a few seconds at most.
-bool PumpUntil(const std::function<bool()>& done) {
-  for (int i = 0; i < 300 && !done(); ++i) uitest::PumpFor(10);
-  return done();
 }
 
 class MacroEditorDialog : public ::testing::Test {

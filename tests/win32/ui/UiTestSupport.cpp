@@ -143,6 +143,11 @@ void PumpFor(DWORD milliseconds) {
   PumpPending();
 }
 
+bool PumpUntil(const std::function<bool()>& done) {
+  for (int i = 0; i < 300 && !done(); ++i) PumpFor(10);
+  return done();
+}
+
 ModalScript::ModalScript(ui::Dialog& dialog, std::vector<std::function<void()>> steps)
     : dialog_(dialog), steps_(steps.begin(), steps.end()) {
   Create(0, u"", 0, RECT{0, 0, 0, 0}, HWND_MESSAGE);
@@ -173,6 +178,16 @@ LRESULT ModalScript::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     return 0;
   }
   return Window::WindowProc(message, wParam, lParam);
+}
+
+// The hook library's report: the key in wParam, 0x80 in lParam for a release.
+void PostHookKey(HWND window, WPARAM key, bool release) { PostMessageW(window, 0x40A, key, release ? 0x80 : 0); }
+
+RECT PlaceIn(HWND parent, HWND control) {
+  RECT r = {};
+  GetWindowRect(control, &r);
+  MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+  return r;
 }
 
 void Click(HWND button) { SendMessageW(button, BM_CLICK, 0, 0); }

@@ -25,6 +25,8 @@ namespace uitest {
 void PumpPending();
 // Pumps for `milliseconds`.
 void PumpFor(DWORD milliseconds);
+// Pumps until `done` holds, a few seconds at most; returns whether it holds.
+bool PumpUntil(const std::function<bool()>& done);
 
 // Runs steps inside a modal loop: the first when the loop handles its first
 // messages, each next one after everything the previous step posted. A
@@ -53,6 +55,10 @@ void Click(HWND button);
 void ClickTwiceQuickly(POINT screen);
 // Posts a key press and release to `window`.
 void PostKey(HWND window, WPARAM key);
+// Posts what the keyboard-hook library posts for a key press or release.
+void PostHookKey(HWND window, WPARAM key, bool release);
+// Where `control` sits in the client area of `parent`.
+RECT PlaceIn(HWND parent, HWND control);
 
 // A picture of one colour, fully opaque.
 ui::Picture SolidPicture(int width, int height, COLORREF color);
