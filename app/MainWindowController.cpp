@@ -38,7 +38,9 @@ void MainWindowController::Initialise() {
   deviceType_ = static_cast<uint8_t>(config::CurrentDevice.deviceType);
   RefreshModelData();
 
-  view_.BuildLook(deviceType_);
+  // The look is built when the user first opens the window: most starts
+  // never show it, and its pictures and pages are most of the memory and
+  // start-up time.
   ShowPageOfDevice();
   // The title is what a second instance looks for.
   view_.SetTitle(Label("tc_mouse_title"));
@@ -62,7 +64,29 @@ void MainWindowController::RefreshModelData() {
 
 void MainWindowController::ShowPageOfDevice() {
   currentPage_ = config::HasMouse(deviceType_) || !config::HasKeyboard(deviceType_) ? kMousePage : kKeyboardPage;
+  if (lookBuilt_) view_.ShowPage(currentPage_);
+}
+
+void MainWindowController::EnsureLook() {
+  if (lookBuilt_) return;
+  view_.BuildLook(deviceType_);
+  lookBuilt_ = true;
   view_.ShowPage(currentPage_);
+}
+
+void MainWindowController::HideMainWindow() {
+  visible_ = false;
+  view_.HideWindow();
+  view_.StartLookReleaseTimer();
+}
+
+void MainWindowController::OnLookReleaseTimer() {
+  view_.StopLookReleaseTimer();
+  // Opened again meanwhile: the look is in use.
+  if (visible_ || !lookBuilt_) return;
+  view_.CloseMenus();
+  view_.ReleaseLook();
+  lookBuilt_ = false;
 }
 
 bool MainWindowController::SendMasks() { return device::SendInterceptionMasks(deviceType_); }
@@ -106,6 +130,9 @@ void MainWindowController::OnTrayNotify(intptr_t mouseMessage) {
 
 void MainWindowController::ShowMainWindow() {
   shown_ = true;
+  visible_ = true;
+  view_.StopLookReleaseTimer();
+  EnsureLook();
   view_.ShowWindow();
   view_.RepaintStatusPanels();
   view_.RefreshPageLabels(deviceType_);
@@ -161,7 +188,7 @@ void MainWindowController::OnCommandButton(CommandButton button) {
       view_.MinimiseWindow();
       break;
     case CommandButton::Close:
-      view_.HideWindow();  // the program stays in the tray
+      HideMainWindow();  // the program stays in the tray
       break;
     case CommandButton::Reset:
       if (view_.ShowMessageDialog(Label("tc_reset"), Label("tc_reinfo"), true) == 1) {
@@ -173,10 +200,10 @@ void MainWindowController::OnCommandButton(CommandButton button) {
       break;
     case CommandButton::Ok:
       config::ApplySettings(settingsKeyPath_, currentModel_, sendMasks, view_);
-      view_.HideWindow();
+      HideMainWindow();
       break;
     case CommandButton::Cancel:
-      view_.HideWindow();
+      HideMainWindow();
       config::ReloadSettings(settingsKeyPath_);
       // A reset before the cancel has already told the driver the default
       // masks; the record now back in force needs its own.
@@ -218,7 +245,7 @@ bool MainWindowController::SwitchModel(int32_t modelValue) {
   deviceType_ = static_cast<uint8_t>(config::CurrentDevice.deviceType);
   RefreshModelData();
 
-  view_.ApplyModelLook(deviceType_);
+  if (lookBuilt_) view_.ApplyModelLook(deviceType_);
   ShowPageOfDevice();
   SendMasks();
   return true;
@@ -233,7 +260,9 @@ void MainWindowController::Shutdown() {
     if (editor != 0) windows.Post(editor, platform::kMsgClose, 0, 0);
   }
   view_.CloseMenus();
+  view_.StopLookReleaseTimer();
   view_.ReleaseLook();
+  lookBuilt_ = false;
 
   platform::Service<platform::IniFile>::Get().WriteString(exeFolder_ + u"VNType.ini", u"CUR_DEVICE", u"CurDevice",
                                                           FormatHexSetting(config::CurrentDevice.modelValue));

@@ -39,6 +39,9 @@ class MainWindowController {
   void OnCommandButton(CommandButton button);
   void OnModelPick(int32_t modelValue);
   void OnRetryTimer();
+  // A while after the window was hidden: its look goes until it is opened
+  // again.
+  void OnLookReleaseTimer();
   void OnDeviceArrival(const std::u16string& interfaceName);
   void OnSetScrollValues(uintptr_t wheelScrollLines, intptr_t scrollSetting);
   // A press reported by the driver: carried out at once, on this thread.
@@ -60,6 +63,8 @@ class MainWindowController {
  private:
   void RefreshModelData();
   void ShowPageOfDevice();
+  void EnsureLook();
+  void HideMainWindow();
   void EnableDriverOrRetry();
   bool SendMasks();
   void OpenDeviceDropDown();
@@ -72,7 +77,9 @@ class MainWindowController {
   uint8_t deviceType_ = 0;
   DeviceList devices_{};
   MainPage currentPage_ = kMousePage;
-  bool shown_ = false;
+  bool shown_ = false;    // opened at least once
+  bool visible_ = false;  // open now (minimised counts as open)
+  bool lookBuilt_ = false;
   std::u16string settingsKeyPath_;
   platform::Handle deviceNotification_ = 0;
   device::CUSBDriver driver_;

@@ -26,7 +26,8 @@ class MainWindowView : public config::UserMessages {
   virtual void AddTrayIcon(const std::u16string& tip) = 0;
   virtual void RemoveTrayIcon() = 0;
 
-  // Creates the controls, pages and panels for a model of `deviceType`.
+  // Creates the controls, pages and panels for a model of `deviceType`;
+  // again after ReleaseLook when the window is opened again, where it was.
   virtual void BuildLook(uint8_t deviceType) = 0;
   // After a model switch: the new model's picture, the pages it needs with
   // its skins, and the tabs.
@@ -63,6 +64,9 @@ class MainWindowView : public config::UserMessages {
 
   virtual void StartRetryTimer() = 0;
   virtual void StopRetryTimer() = 0;
+  // Runs OnLookReleaseTimer once the window has stayed hidden a while.
+  virtual void StartLookReleaseTimer() = 0;
+  virtual void StopLookReleaseTimer() = 0;
 
   // Ends the window's modal run with `result`.
   virtual void EndWindow(int result) = 0;

@@ -127,9 +127,15 @@ LRESULT CVarnok24G_ConfigDlg::OnLButtonDown(WPARAM keys, POINT at) {
 }
 
 LRESULT CVarnok24G_ConfigDlg::OnTimer(UINT_PTR id) {
-  if (id != kRetryTimer) return Default();
-  controller_.OnRetryTimer();
-  return 0;
+  if (id == kRetryTimer) {
+    controller_.OnRetryTimer();
+    return 0;
+  }
+  if (id == kLookReleaseTimer) {
+    controller_.OnLookReleaseTimer();
+    return 0;
+  }
+  return Default();
 }
 
 LRESULT CVarnok24G_ConfigDlg::OnDestroy() {
@@ -153,7 +159,8 @@ void CVarnok24G_ConfigDlg::RemoveTrayIcon() { tray_.Remove(); }
 void CVarnok24G_ConfigDlg::BuildLook(uint8_t deviceType) {
   look_.Build(Handle(), exeFolder_, deviceType,
               [this](app::CommandButton command) { controller_.OnCommandButton(command); });
-  CentreInWorkArea(look_.Size());
+  if (!placed_) CentreInWorkArea(look_.Size());
+  placed_ = true;
   pages_.Create(Handle(), deviceType);
   Redraw();
 }
@@ -252,6 +259,12 @@ void CVarnok24G_ConfigDlg::ShowMessage(const std::u16string& text, const std::u1
 void CVarnok24G_ConfigDlg::StartRetryTimer() { SetTimer(Handle(), kRetryTimer, kRetryPeriodMs, nullptr); }
 
 void CVarnok24G_ConfigDlg::StopRetryTimer() { KillTimer(Handle(), kRetryTimer); }
+
+void CVarnok24G_ConfigDlg::StartLookReleaseTimer() {
+  SetTimer(Handle(), kLookReleaseTimer, kLookReleaseDelayMs, nullptr);
+}
+
+void CVarnok24G_ConfigDlg::StopLookReleaseTimer() { KillTimer(Handle(), kLookReleaseTimer); }
 
 void CVarnok24G_ConfigDlg::EndWindow(int result) { EndDialog(result); }
 

@@ -25,6 +25,10 @@ class CVarnok24G_ConfigDlg : public SkinnedDialog, public CPublicData, public ap
  public:
   static constexpr UINT_PTR kRetryTimer = 320;
   static constexpr UINT kRetryPeriodMs = 500;
+  static constexpr UINT_PTR kLookReleaseTimer = 321;
+  // Long enough that closing and reopening the window at once finds it
+  // ready.
+  static constexpr UINT kLookReleaseDelayMs = 30000;
 
   CVarnok24G_ConfigDlg(int32_t modelValue, const std::u16string& exeFolder, platform::Handle& receiver);
   ~CVarnok24G_ConfigDlg() override;
@@ -57,6 +61,8 @@ class CVarnok24G_ConfigDlg : public SkinnedDialog, public CPublicData, public ap
   int ShowMessageDialog(const std::u16string& title, const std::u16string& text, bool owned) override;
   void StartRetryTimer() override;
   void StopRetryTimer() override;
+  void StartLookReleaseTimer() override;
+  void StopLookReleaseTimer() override;
   void EndWindow(int result) override;
   // config::UserMessages
   void ShowMessage(const std::u16string& text, const std::u16string& caption) override;
@@ -78,6 +84,7 @@ class CVarnok24G_ConfigDlg : public SkinnedDialog, public CPublicData, public ap
   std::u16string exeFolder_;
   HICON icon_ = nullptr;
   HICON smallIcon_ = nullptr;
+  bool placed_ = false;  // centred once; later builds leave it where the user put it
   MainWindowLook look_;
   MainWindowPages pages_;
   TrayIcon tray_;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -64,6 +65,8 @@ class RecordingView final : public MainWindowView {
   }
   void StartRetryTimer() override { calls.push_back("timer+"); }
   void StopRetryTimer() override { calls.push_back("timer-"); }
+  void StartLookReleaseTimer() override { calls.push_back("release timer+"); }
+  void StopLookReleaseTimer() override { calls.push_back("release timer-"); }
   void EndWindow(int result) override { calls.push_back("end" + std::to_string(result)); }
   void ShowMessage(const std::u16string&, const std::u16string&) override { calls.push_back("warning"); }
 
@@ -142,7 +145,8 @@ class MainWindowControllerTest : public ::testing::Test {
 TEST_F(MainWindowControllerTest, StartsHiddenWithTheTrayIconAndTheDriverArmed) {
   controller_.Initialise();
   EXPECT_FALSE(controller_.MayShow());
-  EXPECT_EQ(view_.calls, (std::vector<std::string>{"tray+", "build3", "page100", "title"}));
+  // Nothing of the look is built for a window nobody has opened.
+  EXPECT_EQ(view_.calls, (std::vector<std::string>{"tray+", "title"}));
   EXPECT_EQ(controller_.SettingsKeyPath(), u"Software\\Varnok\\VN24G\\Varnok Duo S8");
   EXPECT_TRUE(driverFake_.Enabled());
   EXPECT_NE(driverFake_.MouseMask(), 0u);
@@ -152,6 +156,8 @@ TEST_F(MainWindowControllerTest, KeyboardModelShowsTheKeyboardPage) {
   MainWindowController keyboard(view_, folder_.ProgramPath(), kKeyboardModel, receiver_);
   keyboard.Initialise();
   EXPECT_EQ(keyboard.CurrentPage(), kKeyboardPage);
+  keyboard.ShowMainWindow();
+  EXPECT_TRUE(view_.Called("build2"));
   EXPECT_TRUE(view_.Called("page101"));
   keyboard.Shutdown();
 }
@@ -182,6 +188,50 @@ TEST_F(MainWindowControllerTest, OnlyTheTrayOrItsShowCommandShowTheWindow) {
   EXPECT_TRUE(view_.Called("show"));
   EXPECT_TRUE(view_.Called("front"));
   EXPECT_EQ(std::memcmp(&config::WorkingSettings, &config::ActiveSettings, sizeof(config::ActiveSettings)), 0);
+}
+
+int Count(const std::vector<std::string>& calls, const std::string& call) {
+  return static_cast<int>(std::count(calls.begin(), calls.end(), call));
+}
+
+TEST_F(MainWindowControllerTest, TheLookExistsWhileTheWindowIsOpenAndGoesAWhileAfterItIsHidden) {
+  controller_.Initialise();
+  controller_.SwitchModel(kMouseModel);  // hidden, never opened: nothing to rebuild
+  EXPECT_FALSE(view_.Called("look1"));
+
+  controller_.OnTrayNotify(515);
+  EXPECT_EQ(Count(view_.calls, "build1"), 1);
+  EXPECT_TRUE(view_.Called("page100"));
+
+  // Closed and opened again before the timer: the same look serves.
+  controller_.OnCommandButton(CommandButton::Close);
+  EXPECT_TRUE(view_.Called("release timer+"));
+  controller_.OnTrayNotify(515);
+  controller_.OnLookReleaseTimer();  // a timer message already queued
+  EXPECT_EQ(Count(view_.calls, "build1"), 1);
+  EXPECT_FALSE(view_.Called("release"));
+
+  // While built, a model switch changes it in place.
+  controller_.SwitchModel(kSetModel);
+  EXPECT_TRUE(view_.Called("look3"));
+
+  // Hidden by each of the three buttons, then the timer: released once, and
+  // built afresh for the model of the moment on the next opening.
+  for (CommandButton hide : {CommandButton::Close, CommandButton::Ok, CommandButton::Cancel}) {
+    view_.calls.clear();
+    controller_.OnCommandButton(hide);
+    controller_.OnLookReleaseTimer();
+    controller_.OnLookReleaseTimer();
+    EXPECT_EQ(Count(view_.calls, "release"), 1);
+    controller_.SwitchModel(kKeyboardModel);
+    controller_.SwitchModel(kSetModel);
+    EXPECT_FALSE(view_.Called("look2"));
+    EXPECT_FALSE(view_.Called("look3"));
+    controller_.OnTrayNotify(515);
+    EXPECT_EQ(Count(view_.calls, "build3"), 1);
+    EXPECT_TRUE(view_.Called("page100"));
+    EXPECT_TRUE(view_.Called("labels"));
+  }
 }
 
 TEST_F(MainWindowControllerTest, TrayMenuOffersTheModelsUnlessThereIsOnlyOne) {
@@ -233,6 +283,7 @@ TEST_F(MainWindowControllerTest, TrayCommands) {
 
 TEST_F(MainWindowControllerTest, SwitchingStoresTheLeftModelsAppliedRecord) {
   controller_.Initialise();
+  controller_.ShowMainWindow();
   config::ActiveSettings.mouseAssignments[0].functionCode = 65;  // applied this run, never stored
   const std::vector<uint8_t> applied = testing_config::BytesOf(config::ActiveSettings);
   ASSERT_NE(StoredRecord(u"Varnok Duo S8"), applied);
@@ -328,7 +379,7 @@ TEST_F(MainWindowControllerTest, ShutdownInItsOrder) {
   ASSERT_EQ(windowsFake_.posted.size(), 1u);
   EXPECT_EQ(windowsFake_.posted[0].window, 0x51u);
   EXPECT_EQ(windowsFake_.posted[0].message, 0x0010u);
-  EXPECT_EQ(view_.calls, (std::vector<std::string>{"closemenus", "release", "tray-"}));
+  EXPECT_EQ(view_.calls, (std::vector<std::string>{"closemenus", "release timer-", "release", "tray-"}));
   EXPECT_EQ(platform::Service<platform::IniFile>::Get().ReadString(folder_.ProgramPath() + u"VNType.ini",
                                                                   u"CUR_DEVICE", u"CurDevice", u"", 260),
             u"0x9080");

@@ -269,6 +269,63 @@ TEST_F(MainWindowTest, PagesOfTheDeviceTypeOnThePageAreaOneShownAtATime) {
   EXPECT_TRUE(tempo.keyboardShown);
 }
 
+TEST_F(MainWindowTest, HiddenAWhileItsLookGoesAndComesBackWhereTheUserLeftTheWindow) {
+  constexpr POINT kOnCloseButton = {636, 43};
+  constexpr UINT_PTR kLookReleaseTimer = 321;
+  WatchedMainWindow window(0x9080, folder_.ProgramPath(), receiver_);
+  bool builtWhenOpened = false, goneAfterTimer = false, backOnReopen = false, buttonsBack = false;
+  RECT reopenedAt = {};
+  uitest::ResourceCounts before = {}, after = {};
+  const INT_PTR result = Run(window, {
+      [&] {
+        builtWhenOpened = Shown(window.Pages().Mouse()) && window.Pages().Keyboard() != nullptr;
+        // Where the user dragged it.
+        SetWindowPos(window.Handle(), nullptr, 30, 40, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        uitest::Click(ChildWindowFromPoint(window.Handle(), kOnCloseButton));
+      },
+      [&] {
+        ASSERT_FALSE(IsWindowVisible(window.Handle()));
+        SendMessageW(window.Handle(), WM_TIMER, kLookReleaseTimer, 0);
+        goneAfterTimer = !window.Pages().Mouse() && !window.Pages().Keyboard() &&
+                         ChildWindowFromPoint(window.Handle(), kOnDeviceChoice) == window.Handle();
+        PostMessageW(window.Handle(), kTrayNotify, 0, kTrayDoubleClick);
+      },
+      [&] {
+        backOnReopen = Shown(window.Pages().Mouse()) && OnPageArea(window.Pages().Mouse()) &&
+                       window.Pages().Keyboard() != nullptr && !Shown(window.Pages().Keyboard());
+        buttonsBack = ChildWindowFromPoint(window.Handle(), kOnDeviceChoice) != window.Handle();
+        GetWindowRect(window.Handle(), &reopenedAt);
+      },
+      [&] {
+        // Twenty more times closed, released and opened: every bitmap and
+        // control of a build goes with its release.
+        uitest::PumpPending();
+        before = uitest::CountResources();
+        for (int i = 0; i < 20; ++i) {
+          uitest::Click(ChildWindowFromPoint(window.Handle(), kOnCloseButton));
+          SendMessageW(window.Handle(), WM_TIMER, kLookReleaseTimer, 0);
+          SendMessageW(window.Handle(), kTrayNotify, 0, kTrayDoubleClick);
+          uitest::PumpPending();
+        }
+        after = uitest::CountResources();
+      },
+  });
+  EXPECT_EQ(result, 2);
+  EXPECT_TRUE(builtWhenOpened);
+  EXPECT_TRUE(goneAfterTimer);
+  EXPECT_TRUE(backOnReopen);
+  EXPECT_TRUE(buttonsBack);
+  EXPECT_EQ(reopenedAt.left, 30);
+  EXPECT_EQ(reopenedAt.top, 40);
+  EXPECT_EQ(reopenedAt.right - reopenedAt.left, 721);
+  EXPECT_EQ(reopenedAt.bottom - reopenedAt.top, 441);
+  // A build makes well over a hundred bitmaps; one left behind per cycle
+  // would show as twenty.
+  EXPECT_LE(after.gdiObjects, before.gdiObjects + 5);
+  EXPECT_LE(after.windows, before.windows);
+  EXPECT_GT(before.windows, 0);
+}
+
 TEST_F(MainWindowTest, AKeyboardModelMakesNoMousePage) {
   WatchedMainWindow window(0x9070, folder_.ProgramPath(), receiver_);
   bool mouseMade = true, keyboardShown = false;
