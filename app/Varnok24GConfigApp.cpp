@@ -30,9 +30,7 @@ int32_t ReadHexValue(const std::u16string& file, const char16_t* section, const 
 CVarnok24G_ConfigApp::~CVarnok24G_ConfigApp() { device::CloseReceiver(receiver_); }
 
 bool CVarnok24G_ConfigApp::InitInstance() {
-  // Pictures are decoded by the toolkit's image library, so it has to run
-  // before the first window.
-  imageLibraryToken_ = platform::Service<platform::UiToolkit>::Get().Start();
+  platform::Service<platform::UiToolkit>::Get().Start();
   exeFolder_ = platform::ExeFolderOf(platform::Service<platform::Process>::Get().ExecutablePath());
   // Every text shown from here on, the main window's title included, comes
   // from the language file.
@@ -104,8 +102,7 @@ int CVarnok24G_ConfigApp::ExitInstance() {
     mutexes.Close(mutex_);
     mutex_ = 0;
   }
-  platform::Service<platform::UiToolkit>::Get().Stop(imageLibraryToken_);
-  imageLibraryToken_ = 0;
+  platform::Service<platform::UiToolkit>::Get().Stop();
   std::vector<config::tagVARNOK24G_UI_INFORMATION>().swap(config::DeviceCatalogue);
   std::vector<config::tagVARNOK24G_DATA_>().swap(config::DeviceSettingsList);
   return 0;

@@ -47,7 +47,6 @@ class CVarnok24G_ConfigApp {
 
   AppWindows& windows_;
   platform::Handle mutex_ = 0;
-  std::uintptr_t imageLibraryToken_ = 0;
   platform::Handle receiver_ = 0;  // the receiver's open HID interface
   std::u16string exeFolder_;
   int32_t currentModel_ = 0;

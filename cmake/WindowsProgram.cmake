@@ -11,7 +11,12 @@ if(VN24G_UI_SOURCES)
   target_link_libraries(vn24g_ui PUBLIC vn24g_core)
   # What the windows call: windows and GDI drawing, GDI+ pictures and text,
   # OLE picture loading from streams, the tray icon, and the file-open dialog.
-  target_link_libraries(vn24g_ui PRIVATE user32 gdi32 gdiplus ole32 oleaut32 uuid shell32 comdlg32)
+  # Those a window needs only once it opens load at their first call.
+  foreach(dll gdiplus oleaut32 comdlg32)
+    vn24g_delay_loaded(${dll})
+  endforeach()
+  target_link_libraries(vn24g_ui PRIVATE user32 gdi32 ole32 uuid shell32
+                                         vn24g_delayed_gdiplus vn24g_delayed_oleaut32 vn24g_delayed_comdlg32)
   vn24g_warnings(vn24g_ui)
 endif()
 

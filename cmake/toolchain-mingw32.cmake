@@ -29,9 +29,13 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 
-# No MinGW runtime DLL may be needed beside the program.
-set(CMAKE_EXE_LINKER_FLAGS_INIT    "-static -static-libgcc -static-libstdc++")
-set(CMAKE_SHARED_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
+# No MinGW runtime DLL may be needed beside the program. Sections start on
+# page boundaries in the file as well, so that the loader can map them from
+# the file instead of copying every byte of them (pictures among them) into
+# private memory.
+set(VN24G_COMMON_LINKER_FLAGS "-static -static-libgcc -static-libstdc++ -Wl,--file-alignment,0x1000")
+set(CMAKE_EXE_LINKER_FLAGS_INIT    "${VN24G_COMMON_LINKER_FLAGS}")
+set(CMAKE_SHARED_LINKER_FLAGS_INIT "${VN24G_COMMON_LINKER_FLAGS}")
 
 # Windows programs (the product, its tests and tools) run under Wine.
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/wine-run.sh)

@@ -7,8 +7,9 @@ namespace {
 
 class NativeUiToolkit final : public UiToolkit {
  public:
-  std::uintptr_t Start() override { return 0; }
-  void Stop(std::uintptr_t) override {}
+  void Start() override {}
+  void UseImageLibrary() override {}
+  void Stop() override {}
 };
 
 }  // namespace

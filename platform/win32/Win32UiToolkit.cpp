@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <mutex>
+
 #include "platform/UiToolkit.h"
 
 namespace platform {
@@ -9,19 +11,34 @@ namespace {
 
 class Win32UiToolkit final : public UiToolkit {
  public:
-  std::uintptr_t Start() override {
+  void Start() override {
     INITCOMMONCONTROLSEX controls = {};
     controls.dwSize = sizeof(controls);
     controls.dwICC = 0xFF;
     InitCommonControlsEx(&controls);
+  }
+
+  void UseImageLibrary() override {
+    // Pictures are made on the window thread, but tests and tools may make
+    // them on others.
+    const std::lock_guard<std::mutex> lock(mutex_);
+    if (started_) return;
+    started_ = true;
     Gdiplus::GdiplusStartupInput input;  // version 1, no debug callback, background thread on
-    ULONG_PTR token = 0;
-    Gdiplus::GdiplusStartup(&token, &input, nullptr);
-    return token;
+    Gdiplus::GdiplusStartup(&token_, &input, nullptr);
   }
-  void Stop(std::uintptr_t token) override {
-    if (token) Gdiplus::GdiplusShutdown(token);
+
+  void Stop() override {
+    const std::lock_guard<std::mutex> lock(mutex_);
+    if (token_) Gdiplus::GdiplusShutdown(token_);
+    token_ = 0;
+    started_ = false;
   }
+
+ private:
+  std::mutex mutex_;
+  bool started_ = false;
+  ULONG_PTR token_ = 0;
 };
 
 }  // namespace

@@ -359,7 +359,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   LocalFree(arguments);
 
   auto& toolkit = platform::Service<platform::UiToolkit>::Get();
-  const std::uintptr_t token = toolkit.Start();
+  toolkit.Start();
   LoadLanguage(g_folder + u"language.xml");
   SetTimer(nullptr, 0, seconds * 1000, TimeUp);
 
@@ -389,6 +389,6 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     result = ShowCombination();
   else if (scene == u"launch")
     result = ShowProgramLaunch(extra);
-  toolkit.Stop(token);
+  toolkit.Stop();
   return result;
 }

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "platform/UiToolkit.h"
 #include "platform/win32/GdiPlus.h"
 #include "platform/win32/WideString.h"
 
@@ -64,6 +65,7 @@ Font CreateCaptionFont() {
 bool DrawSkinText(HDC dc, const std::u16string& text, float points, TextWeight weight, int alignment,
                   uint32_t argb, float x, float y, float width, float height) {
   if (!dc) return false;
+  platform::Service<platform::UiToolkit>::Get().UseImageLibrary();
   Gdiplus::GpGraphics* graphics = nullptr;
   if (flat::GdipCreateFromHDC(dc, &graphics) != Gdiplus::Ok) return false;
   const Owned<Gdiplus::GpGraphics, flat::GdipDeleteGraphics> ownedGraphics(graphics);

@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "platform/UiToolkit.h"
 #include "platform/win32/GdiPlus.h"
 #include "platform/win32/WideString.h"
 #include "ui/window/Dialog.h"
@@ -74,6 +75,7 @@ void Picture::Draw(HDC dc, int x, int y, int width, int height) const {
 }
 
 Picture LoadPngFile(const std::u16string& path) {
+  platform::Service<platform::UiToolkit>::Get().UseImageLibrary();
   return Checked(Gdiplus::Bitmap::FromFile(platform::win32::Wide(path)));
 }
 
@@ -86,6 +88,7 @@ Picture LoadPngResource(UINT id) {
   const void* bytes = resource ? LockResource(resource) : nullptr;
   ComPtr<IStream> stream;
   if (!bytes || size == 0 || !StreamOverCopy(bytes, size, GMEM_FIXED, stream)) return Picture();
+  platform::Service<platform::UiToolkit>::Get().UseImageLibrary();
   // The image keeps its own reference to the stream for as long as it
   // needs the bytes.
   return Checked(Gdiplus::Bitmap::FromStream(stream.Get()));
