@@ -30,7 +30,6 @@ int32_t ReadHexValue(const std::u16string& file, const char16_t* section, const 
 CVarnok24G_ConfigApp::~CVarnok24G_ConfigApp() { device::CloseReceiver(receiver_); }
 
 bool CVarnok24G_ConfigApp::InitInstance() {
-  platform::Service<platform::UiToolkit>::Get().Start();
   exeFolder_ = platform::ExeFolderOf(platform::Service<platform::Process>::Get().ExecutablePath());
   // Every text shown from here on, the main window's title included, comes
   // from the language file.

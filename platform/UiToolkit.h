@@ -1,8 +1,9 @@
 #pragma once
 
-// The windowing toolkit a process starts before it shows anything: the
-// common control classes, and the image library that decodes PNG pictures
-// and draws the skins' text.
+// The parts of the windowing toolkit that windows need but a program sitting
+// in the tray does not: the common control classes, and the image library
+// that decodes PNG pictures and draws the skins' text. Each starts the first
+// time something needs it.
 
 #include "platform/Service.h"
 
@@ -11,11 +12,12 @@ namespace platform {
 class UiToolkit {
  public:
   virtual ~UiToolkit() = default;
-  // Registers the common control classes.
-  virtual void Start() = 0;
-  // Starts the image library the first time a picture or a skin text needs
-  // it: a program that only sits in the tray never loads it. Failures are
-  // not reported: pictures that cannot be decoded show as empty.
+  // Registers the common control classes, once, before the first of them is
+  // made.
+  virtual void UseCommonControls() = 0;
+  // Starts the image library, once, before the first picture or skin text.
+  // Failures are not reported: pictures that cannot be decoded show as
+  // empty.
   virtual void UseImageLibrary() = 0;
   // Stops the image library if it was started; every picture must be gone.
   virtual void Stop() = 0;

@@ -7,7 +7,7 @@ namespace {
 
 class NativeUiToolkit final : public UiToolkit {
  public:
-  void Start() override {}
+  void UseCommonControls() override {}
   void UseImageLibrary() override {}
   void Stop() override {}
 };

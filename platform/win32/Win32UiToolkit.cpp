@@ -11,7 +11,12 @@ namespace {
 
 class Win32UiToolkit final : public UiToolkit {
  public:
-  void Start() override {
+  // Windows are made on the window thread, but tests and tools may make
+  // them on others.
+  void UseCommonControls() override {
+    const std::lock_guard<std::mutex> lock(mutex_);
+    if (commonControls_) return;
+    commonControls_ = true;
     INITCOMMONCONTROLSEX controls = {};
     controls.dwSize = sizeof(controls);
     controls.dwICC = 0xFF;
@@ -19,8 +24,6 @@ class Win32UiToolkit final : public UiToolkit {
   }
 
   void UseImageLibrary() override {
-    // Pictures are made on the window thread, but tests and tools may make
-    // them on others.
     const std::lock_guard<std::mutex> lock(mutex_);
     if (started_) return;
     started_ = true;
@@ -37,6 +40,7 @@ class Win32UiToolkit final : public UiToolkit {
 
  private:
   std::mutex mutex_;
+  bool commonControls_ = false;
   bool started_ = false;
   ULONG_PTR token_ = 0;
 };

@@ -359,7 +359,6 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   LocalFree(arguments);
 
   auto& toolkit = platform::Service<platform::UiToolkit>::Get();
-  toolkit.Start();
   LoadLanguage(g_folder + u"language.xml");
   SetTimer(nullptr, 0, seconds * 1000, TimeUp);
 

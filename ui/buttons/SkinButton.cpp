@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "platform/UiToolkit.h"
 #include "platform/win32/WideString.h"
 #include "ui/window/ButtonClick.h"
 
@@ -44,6 +45,7 @@ void SkinButton::SetTextColors(COLORREF normal, COLORREF over, COLORREF pressed)
 
 void SkinButton::EnsureTooltip() {
   if (tooltip_ || !Handle()) return;
+  platform::Service<platform::UiToolkit>::Get().UseCommonControls();
   tooltip_ = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | tooltipStyle_, CW_USEDEFAULT, CW_USEDEFAULT,
                              CW_USEDEFAULT, CW_USEDEFAULT, Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
   if (tooltip_) SendMessageW(tooltip_, TTM_ACTIVATE, FALSE, 0);
