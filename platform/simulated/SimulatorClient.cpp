@@ -160,11 +160,16 @@ bool FailCode(Connection& connection, uint32_t code, uint32_t times) {
   return connection.Command(Op::kFailCode, code, times);
 }
 
-uint32_t QueueEvents(Connection& connection, const std::vector<uint32_t>& codes) {
+uint32_t QueueEvents(Connection& connection, const std::vector<uint32_t>& codes, std::vector<int64_t>* releasedAt) {
   Reply reply = {};
   std::vector<uint8_t> payload;
   const auto size = static_cast<uint32_t>(codes.size() * sizeof(uint32_t));
-  if (!connection.Call(Request{Op::kQueue, 0, 0, 0}, codes.data(), size, reply, payload)) return 0;
+  const uint32_t timed = releasedAt ? kQueueTimed : 0;
+  if (!connection.Call(Request{Op::kQueue, 0, 0, timed}, codes.data(), size, reply, payload)) return 0;
+  if (releasedAt) {
+    releasedAt->assign(payload.size() / sizeof(int64_t), 0);
+    if (!releasedAt->empty()) std::memcpy(releasedAt->data(), payload.data(), releasedAt->size() * sizeof(int64_t));
+  }
   return reply.value;
 }
 

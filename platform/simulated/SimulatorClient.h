@@ -72,7 +72,10 @@ bool SetDriverPresent(Connection& connection, bool present);
 // `code` 0 makes every code fail; `times` kForever until cleared, 0 clears.
 bool FailCode(Connection& connection, uint32_t code, uint32_t times);
 // How many of the codes found the program's semaphore and were queued.
-uint32_t QueueEvents(Connection& connection, const std::vector<uint32_t>& codes);
+// `releasedAt`, when given, receives for each code the performance counter
+// of this machine just before the simulator released the semaphore for it.
+uint32_t QueueEvents(Connection& connection, const std::vector<uint32_t>& codes,
+                     std::vector<int64_t>* releasedAt = nullptr);
 // Queues `count` consecutive codes from `firstCode`, in bursts of `burst`,
 // each burst waiting until it fits below the semaphore's maximum.
 uint32_t Flood(Connection& connection, uint32_t count, uint32_t firstCode, uint32_t burst);

@@ -40,7 +40,9 @@ enum class Op : uint32_t {
   kUnplug,      // value = product
   kSetDriver,   // value = 1 present, 0 absent
   kFailCode,    // code = control code (0: every code), value = times (kForever, 0 clears)
-  kQueue,       // payload = 32-bit event codes; reply value = codes queued
+  kQueue,       // payload = 32-bit event codes; reply value = codes queued; with extra =
+                // kQueueTimed the reply payload holds, per code, the 64-bit performance
+                // counter just before its semaphore release (0 when it was dropped)
   kFlood,       // value = count, code = first event code, extra = burst; reply value = codes queued
   kStatus,      // reply payload = Status, then the plugged products as 32-bit values
   kLog,         // reply payload = LogEntry array
@@ -63,6 +65,7 @@ struct Reply {
 };
 
 constexpr uint32_t kForever = 0xFFFFFFFF;
+constexpr uint32_t kQueueTimed = 1;
 
 enum PlugFlags : uint32_t {
   kPlugLowerCase = 1,        // device paths with lower-case identifiers

@@ -7,7 +7,13 @@
 #   - exit command to process gone (median), on every other start while
 #     events arrive from the simulator all the time;
 #   - the driver channel: its get-event round trip, and one event from the
-#     simulator's queue to the program's window (p50 and p99).
+#     simulator's queue to the program's window (p50 and p99);
+#   - the event path: a press of a button that sends Ctrl+C, from the
+#     simulator's semaphore release to the first key at a low-level hook of
+#     another process, with the system's floors measured in the same run
+#     (the wake of a waiting thread of another process, and a key sent to a
+#     hook of the same process), and the program's share: the path less the
+#     two floors' medians (p50 and p99).
 # It builds nothing: it needs the simulated-hardware build with the window
 # probe, the channel probe and the empty tray program. It checks nothing.
 #
@@ -119,5 +125,28 @@ row "  the same while events arrive" 4 ms 1 busy
 # the driver.
 echo
 echo "driver channel (simulator -> channel probe, 1000 events):"
-windows_out wine "$channel_probe" latency 1000 | sed 's/^/  /' || fail "the channel probe failed"
+windows_out wine "$channel_probe" latency 1000 >"$home/channel.txt" || fail "the channel probe failed"
+sed 's/^/  /' "$home/channel.txt"
+
+# The fourth button of the Duo sends Ctrl+C; the probe presses it through
+# the simulator and watches the keys with its own hook. The channel probe
+# reset the simulator: the receiver goes back in.
+sim plug 2000 >/dev/null || fail "could not plug the receiver in again"
+probe assign "Varnok Duo S8" mouse 4 0x41 >/dev/null || fail "could not give the button its keys"
+start_program
+await 60 "the program did not give the driver its masks" masks_are 0x00000188 0x019C0000
+echo
+echo "event path (200 presses):"
+windows_out wine "$channel_probe" keypath 200 >"$home/keypath.txt" || fail "the key-path probe failed"
+sed 's/^/  /' "$home/keypath.txt"
+sim post "$title" 0x111 2 >/dev/null || fail "could not post the exit command"
+await_program_end 30 "the program did not end on the exit command"
+# percentile FILE WHAT p50|p99: the figure of the line starting with WHAT.
+percentile() { grep "^$2" "$1" | sed -n "s/.*$3 \([0-9.]*\) us.*/\1/p"; }
+wake=$(percentile "$home/channel.txt" "semaphore release" p50)
+floor=$(percentile "$home/keypath.txt" "key sent" p50)
+awk -v p50="$(percentile "$home/keypath.txt" "semaphore release" p50)" \
+    -v p99="$(percentile "$home/keypath.txt" "semaphore release" p99)" -v wake="$wake" -v floor="$floor" 'BEGIN {
+  printf "  the program'"'"'s share (path - wake %.1f us - key floor %.1f us): p50 %.1f us, p99 %.1f us\n",
+         wake, floor, p50 - wake - floor, p99 - wake - floor }'
 echo "load average: $(cut -d' ' -f1-3 /proc/loadavg)"

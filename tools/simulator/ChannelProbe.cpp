@@ -2,11 +2,17 @@
 // delivers a flood of events from the simulator to a window of this
 // process, which checks that every event arrives once and in order and
 // reports the rate. The latency mode times single events instead: the
-// driver's get-event round trip on its own, and the whole way from queuing
-// one event in the simulator to its message at the window.
+// driver's get-event round trip on its own, the system's cost of waking a
+// waiting thread of another process, and the whole way from queuing one
+// event in the simulator to its message at the window. The key-path mode
+// runs beside the program, whose button of event 0x08 must send keys: it
+// times each press from the simulator's semaphore release to the first key
+// the program sends, as a low-level keyboard hook of this process sees it,
+// and, as the system's floor, a key this process sends to its own hook.
 //
 //   vn24g_channel_probe COUNT [BURST]
 //   vn24g_channel_probe latency COUNT
+//   vn24g_channel_probe keypath COUNT
 //
 // Exit code 0 when all COUNT events arrived in order, 1 otherwise.
 
@@ -86,16 +92,40 @@ void PrintPercentiles(const char* what, std::vector<double> samples) {
 // The driver's get-event request alone, as the event thread makes it: a
 // semaphore of this process registered with the driver, `count` events
 // queued up front, then one wait and one fetch per event, each timed.
-bool TimeGetEvent(simulator::Connection& control, uint32_t count) {
-  platform::ControlDevice& driver = platform::Service<platform::ControlDevice>::Get();
-  const platform::Handle device = driver.Open(device::kDriverDevicePath);
-  const HANDLE semaphore = CreateSemaphoreW(nullptr, 0, device::kMaxPendingEvents, nullptr);
-  auto value = static_cast<uint32_t>(reinterpret_cast<ULONG_PTR>(semaphore));
-  if (device == 0 ||
-      !driver.Control(device, device::kIoctlRegister, &value, sizeof value, nullptr, 0)) {
-    std::fprintf(stderr, "probe: the driver could not be opened\n");
-    return false;
+// This process's semaphore registered with the driver, as the event thread
+// registers the program's.
+class RegisteredSemaphore {
+ public:
+  RegisteredSemaphore()
+      : driver_(platform::Service<platform::ControlDevice>::Get()),
+        device_(driver_.Open(device::kDriverDevicePath)),
+        semaphore_(CreateSemaphoreW(nullptr, 0, device::kMaxPendingEvents, nullptr)) {
+    auto value = static_cast<uint32_t>(reinterpret_cast<ULONG_PTR>(semaphore_));
+    registered_ = device_ != 0 && driver_.Control(device_, device::kIoctlRegister, &value, sizeof value, nullptr, 0);
+    if (!registered_) std::fprintf(stderr, "probe: the driver could not be opened\n");
   }
+  ~RegisteredSemaphore() {
+    if (registered_) driver_.Control(device_, device::kIoctlUnregister, nullptr, 0, nullptr, 0);
+    if (device_ != 0) driver_.Close(device_);
+    CloseHandle(semaphore_);
+  }
+  bool Registered() const { return registered_; }
+  HANDLE Semaphore() const { return semaphore_; }
+  bool Fetch(uint32_t& code) {
+    return driver_.Control(device_, device::kIoctlGetEvent, &code, sizeof code, &code, sizeof code);
+  }
+
+ private:
+  platform::ControlDevice& driver_;
+  platform::Handle device_;
+  HANDLE semaphore_;
+  bool registered_ = false;
+};
+
+bool TimeGetEvent(simulator::Connection& control, uint32_t count) {
+  RegisteredSemaphore registration;
+  if (!registration.Registered()) return false;
+  const HANDLE semaphore = registration.Semaphore();
   std::vector<uint32_t> codes(std::min<uint32_t>(count, device::kMaxPendingEvents));
   for (std::size_t i = 0; i < codes.size(); ++i) codes[i] = static_cast<uint32_t>(i + 1);
   const uint32_t queued = simulator::QueueEvents(control, codes);
@@ -106,16 +136,64 @@ bool TimeGetEvent(simulator::Connection& control, uint32_t count) {
     uint32_t code = 0;
     LARGE_INTEGER before, after;
     QueryPerformanceCounter(&before);
-    const bool fetched = driver.Control(device, device::kIoctlGetEvent, &code, sizeof code, &code, sizeof code);
+    const bool fetched = registration.Fetch(code);
     QueryPerformanceCounter(&after);
     inOrder = inOrder && fetched && code == i + 1;
     samples.push_back(Microseconds(before, after));
   }
-  driver.Control(device, device::kIoctlUnregister, nullptr, 0, nullptr, 0);
-  driver.Close(device);
-  CloseHandle(semaphore);
   PrintPercentiles("get-event round trip", samples);
   return inOrder && samples.size() == codes.size();
+}
+
+double Microseconds(int64_t from, int64_t to) {
+  LARGE_INTEGER a, b;
+  a.QuadPart = from;
+  b.QuadPart = to;
+  return Microseconds(a, b);
+}
+
+// Waits, yielding, until `done` holds or `milliseconds` have passed.
+template <class Condition>
+bool AwaitCondition(Condition done, DWORD milliseconds) {
+  const DWORD start = GetTickCount();
+  while (!done()) {
+    if (GetTickCount() - start > milliseconds) return false;
+    Sleep(0);
+  }
+  return true;
+}
+
+// What the system itself costs before the program's event thread runs: the
+// simulator releases the semaphore of this process, a thread here waits on
+// it and takes the time it woke. The queue command's own answer comes after
+// the release, so a second thread waits.
+bool TimeWake(simulator::Connection& control, uint32_t count) {
+  RegisteredSemaphore registration;
+  if (!registration.Registered()) return false;
+  std::atomic<int64_t> wokeAt{0};
+  std::atomic<bool> stop{false};
+  std::thread waiter([&] {
+    while (!stop) {
+      if (WaitForSingleObject(registration.Semaphore(), 100) != WAIT_OBJECT_0) continue;
+      LARGE_INTEGER now;
+      QueryPerformanceCounter(&now);
+      uint32_t code = 0;
+      registration.Fetch(code);
+      wokeAt = now.QuadPart;
+    }
+  });
+  std::vector<double> samples;
+  for (uint32_t code = 1; code <= count; ++code) {
+    wokeAt = 0;
+    std::vector<int64_t> releasedAt;
+    if (simulator::QueueEvents(control, {code}, &releasedAt) != 1 || releasedAt.size() != 1) break;
+    if (!AwaitCondition([&] { return wokeAt != 0; }, 5000)) break;
+    samples.push_back(Microseconds(releasedAt[0], wokeAt));
+  }
+  stop = true;
+  waiter.join();
+  PrintPercentiles("semaphore release to a waiting thread of another process", samples);
+  return samples.size() == count;
 }
 
 // One event at a time from the simulator's queue through the program's
@@ -158,8 +236,98 @@ int Latency(uint32_t count) {
     return 1;
   }
   const bool roundTrips = TimeGetEvent(*control, count);
+  const bool wakes = TimeWake(*control, count);
   const bool wholeWay = TimeQueueToWindow(*control, count);
-  return roundTrips && wholeWay ? 0 : 1;
+  return roundTrips && wakes && wholeWay ? 0 : 1;
+}
+
+// The keys a low-level hook of this process saw since it was armed.
+struct KeyWatch {
+  std::atomic<int64_t> firstDownAt{0};
+  std::atomic<int> downs{0};
+  std::atomic<int> ups{0};
+  void Arm() {
+    firstDownAt = 0;
+    downs = 0;
+    ups = 0;
+  }
+  bool AllReleased() const { return downs > 0 && ups >= downs; }
+};
+
+KeyWatch keys;
+
+LRESULT CALLBACK WatchKeys(int code, WPARAM wParam, LPARAM lParam) {
+  if (code == HC_ACTION) {
+    LARGE_INTEGER now;
+    QueryPerformanceCounter(&now);
+    if (wParam == WM_KEYDOWN || wParam == WM_SYSKEYDOWN) {
+      int64_t none = 0;
+      keys.firstDownAt.compare_exchange_strong(none, now.QuadPart);
+      ++keys.downs;
+    } else {
+      ++keys.ups;
+    }
+  }
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+constexpr uint32_t kPressCode = 0x08;
+constexpr uint32_t kReleaseCode = 0x00;
+constexpr WORD kFloorKey = VK_F24;  // nothing acts on it
+
+void SendFloorKey() {
+  INPUT strokes[2] = {};
+  for (INPUT& stroke : strokes) {
+    stroke.type = INPUT_KEYBOARD;
+    stroke.ki.wVk = kFloorKey;
+  }
+  strokes[1].ki.dwFlags = KEYEVENTF_KEYUP;
+  SendInput(2, strokes, sizeof(INPUT));
+}
+
+int KeyPath(uint32_t count) {
+  std::unique_ptr<simulator::Connection> control = simulator::Connection::Open(simulator::Connection::Start::kNo);
+  if (!control) {
+    std::fprintf(stderr, "probe: no simulator\n");
+    return 1;
+  }
+  // The hook runs on this thread, which only pumps messages; the presses are
+  // made from another, so that no call here delays the hook.
+  const HHOOK hook = SetWindowsHookExW(WH_KEYBOARD_LL, WatchKeys, GetModuleHandleW(nullptr), 0);
+  if (!hook) {
+    std::fprintf(stderr, "probe: no keyboard hook\n");
+    return 1;
+  }
+  const DWORD pumpThread = GetCurrentThreadId();
+  std::vector<double> floor, path;
+  std::thread presses([&] {
+    for (uint32_t i = 0; i < count; ++i) {
+      keys.Arm();
+      LARGE_INTEGER sent;
+      QueryPerformanceCounter(&sent);
+      SendFloorKey();
+      if (!AwaitCondition([] { return keys.AllReleased(); }, 5000)) break;
+      floor.push_back(Microseconds(sent.QuadPart, keys.firstDownAt));
+    }
+    for (uint32_t i = 0; i < count; ++i) {
+      keys.Arm();
+      std::vector<int64_t> releasedAt;
+      if (simulator::QueueEvents(*control, {kPressCode}, &releasedAt) != 1 || releasedAt.size() != 1) break;
+      if (!AwaitCondition([] { return keys.firstDownAt != 0; }, 5000)) break;
+      path.push_back(Microseconds(releasedAt[0], keys.firstDownAt));
+      if (simulator::QueueEvents(*control, {kReleaseCode}) != 1) break;
+      if (!AwaitCondition([] { return keys.AllReleased(); }, 5000)) break;
+      Sleep(1);
+    }
+    PostThreadMessageW(pumpThread, WM_QUIT, 0, 0);
+  });
+  MSG message;
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) DispatchMessageW(&message);
+  presses.join();
+  UnhookWindowsHookEx(hook);
+  PrintPercentiles("key sent to a hook of the same process", floor);
+  PrintPercentiles("semaphore release to the program's key at a hook of another process", path);
+  return floor.size() == count && path.size() == count ? 0 : 1;
 }
 
 }  // namespace
@@ -167,6 +335,9 @@ int Latency(uint32_t count) {
 int main(int argc, char** argv) {
   if (argc >= 2 && std::strcmp(argv[1], "latency") == 0) {
     return Latency(argc >= 3 ? static_cast<uint32_t>(std::strtoul(argv[2], nullptr, 0)) : 1000);
+  }
+  if (argc >= 2 && std::strcmp(argv[1], "keypath") == 0) {
+    return KeyPath(argc >= 3 ? static_cast<uint32_t>(std::strtoul(argv[2], nullptr, 0)) : 200);
   }
   const uint32_t count = argc >= 2 ? static_cast<uint32_t>(std::strtoul(argv[1], nullptr, 0)) : 100000;
   const uint32_t burst = argc >= 3 ? static_cast<uint32_t>(std::strtoul(argv[2], nullptr, 0)) : 4000;

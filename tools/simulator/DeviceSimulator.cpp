@@ -238,7 +238,7 @@ bool Hardware::ShouldFail(uint32_t code) {
   return false;
 }
 
-bool Hardware::QueueOne(uint32_t code) {
+bool Hardware::QueueOne(uint32_t code, int64_t* releasedAt) {
   if (semaphore_ == nullptr || !driverPresent_) {
     ++dropped_;
     return false;
@@ -254,6 +254,11 @@ bool Hardware::QueueOne(uint32_t code) {
   if (!stored) {
     ++dropped_;
     return false;
+  }
+  if (releasedAt) {
+    LARGE_INTEGER now;
+    QueryPerformanceCounter(&now);
+    *releasedAt = now.QuadPart;
   }
   if (!ReleaseSemaphore(semaphore_, 1, nullptr)) {
     EventRingLock ring(*events_);
@@ -493,7 +498,9 @@ void Hardware::Handle(Session& session, const Request& request, const uint8_t* p
       break;
     case Op::kQueue:
       for (std::size_t at = 0; at + sizeof(uint32_t) <= size; at += sizeof(uint32_t)) {
-        reply.value += QueueOne(FirstValue(payload + at, sizeof(uint32_t)));
+        int64_t releasedAt = 0;
+        reply.value += QueueOne(FirstValue(payload + at, sizeof(uint32_t)), &releasedAt);
+        if (request.extra == kQueueTimed) AppendRaw(answer, releasedAt);
       }
       break;
     case Op::kFlood:

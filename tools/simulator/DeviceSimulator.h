@@ -90,7 +90,9 @@ class Hardware {
                      Reply& reply, std::vector<uint8_t>& answer, std::unique_lock<std::mutex>& lock);
   bool ShouldFail(uint32_t code);
   void CloseDriverHandle(Session& session);
-  bool QueueOne(uint32_t code);
+  // `releasedAt`, when given, receives the performance counter just before
+  // the program's semaphore is released.
+  bool QueueOne(uint32_t code, int64_t* releasedAt = nullptr);
   uint32_t Pending();
   // Counts the fetches the registered client took from the shared ring into
   // the log and the tally, before anything else is answered or logged.
