@@ -135,10 +135,18 @@ sim plug 2000 >/dev/null || fail "could not plug the receiver in again"
 probe assign "Varnok Duo S8" mouse 4 0x41 >/dev/null || fail "could not give the button its keys"
 start_program
 await 60 "the program did not give the driver its masks" masks_are 0x00000188 0x019C0000
+# The keys go where a user's keys go: to a window in front, of another
+# program.
+target="vn24g measure target"
+w "$probe_exe" target "$target" "$(windows_path "$home/target-keys.txt")" "" >/dev/null 2>&1 &
+await 30 "the target window did not start" grep -q ready "$home/target-keys.txt"
+target_in_front() { [ "$(probe focus)" = "$target" ]; }
+await 10 "the target window is not in front" target_in_front
 echo
 echo "event path (200 presses):"
 windows_out wine "$channel_probe" keypath 200 >"$home/keypath.txt" || fail "the key-path probe failed"
 sed 's/^/  /' "$home/keypath.txt"
+sim post "$target" 0x10 >/dev/null || fail "could not close the target window"
 sim post "$title" 0x111 2 >/dev/null || fail "could not post the exit command"
 await_program_end 30 "the program did not end on the exit command"
 # percentile FILE WHAT p50|p99: the figure of the line starting with WHAT.

@@ -152,13 +152,19 @@ double Microseconds(int64_t from, int64_t to) {
   return Microseconds(a, b);
 }
 
-// Waits, yielding, until `done` holds or `milliseconds` have passed.
+// Set by whatever a waiting thread here waits for. Waiting blocks rather
+// than spins: on a machine of two processors a spinning probe would take a
+// processor from the very threads it times.
+HANDLE changed = CreateEventW(nullptr, FALSE, FALSE, nullptr);
+
+// Waits until `done` holds or `milliseconds` have passed.
 template <class Condition>
 bool AwaitCondition(Condition done, DWORD milliseconds) {
   const DWORD start = GetTickCount();
   while (!done()) {
-    if (GetTickCount() - start > milliseconds) return false;
-    Sleep(0);
+    const DWORD waited = GetTickCount() - start;
+    if (waited > milliseconds) return false;
+    WaitForSingleObject(changed, milliseconds - waited);
   }
   return true;
 }
@@ -180,6 +186,7 @@ bool TimeWake(simulator::Connection& control, uint32_t count) {
       uint32_t code = 0;
       registration.Fetch(code);
       wokeAt = now.QuadPart;
+      SetEvent(changed);
     }
   });
   std::vector<double> samples;
@@ -267,6 +274,7 @@ LRESULT CALLBACK WatchKeys(int code, WPARAM wParam, LPARAM lParam) {
     } else {
       ++keys.ups;
     }
+    SetEvent(changed);
   }
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }
