@@ -4,8 +4,10 @@
 #include <vector>
 
 #include "actions/KeyStroke.h"
+#include "codes/PrivateMessages.h"
 #include "platform/Clock.h"
 #include "platform/WindowInspection.h"
+#include "platform/WindowMessages.h"
 #include "text/LabelTable.h"
 
 namespace actions {
@@ -50,6 +52,25 @@ bool MayPlayInto(platform::WindowInspection& windows, const std::u16string& main
   return front != 0 && windows.Title(front) != mainWindowTitle;
 }
 
+// A macro may play for minutes; an exit command for the main window does not
+// wait behind it. Playback runs on the main window's thread, so the command
+// sits in this thread's queue.
+bool ExitWaiting(const std::u16string& mainWindowTitle) {
+  platform::WindowMessages& messages = platform::Service<platform::WindowMessages>::Get();
+  const platform::WindowHandle main = messages.FindWindowByTitle(mainWindowTitle);
+  return main != 0 && messages.IsPosted(main, platform::kMsgCommand, codes::kExitCommand);
+}
+
+// A recorded pause; false when an exit command cut it short.
+bool Pause(platform::Clock& clock, uint32_t milliseconds, const std::u16string& mainWindowTitle) {
+  const uint32_t start = clock.TickCount();
+  for (uint32_t waited = 0; waited < milliseconds; waited = clock.TickCount() - start) {
+    if (!clock.SleepUntilPosted(milliseconds - waited)) return true;
+    if (ExitWaiting(mainWindowTitle)) return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 void PlayMacroEvent(uint8_t vk, bool released) { StrokeKeyOrButton(vk, released); }
@@ -68,7 +89,7 @@ void PlayMacro(const MacroStore& store, std::size_t index, const std::u16string&
   HeldKeys held;
   for (int32_t play = 0; play < plays; ++play) {
     for (std::size_t j = 0; j < count; ++j) {
-      if (!MayPlayInto(windows, mainWindowTitle)) {
+      if (!MayPlayInto(windows, mainWindowTitle) || ExitWaiting(mainWindowTitle)) {
         // Stopped early: leave no key or button down behind.
         held.ReleaseAll();
         return;
@@ -77,7 +98,10 @@ void PlayMacro(const MacroStore& store, std::size_t index, const std::u16string&
       const bool released = event.released != 0;
       PlayMacroEvent(event.vk, released);
       held.Track(event.vk, released);
-      if (event.delayMs > 0) clock.Sleep(static_cast<uint32_t>(event.delayMs));
+      if (event.delayMs > 0 && !Pause(clock, static_cast<uint32_t>(event.delayMs), mainWindowTitle)) {
+        held.ReleaseAll();
+        return;
+      }
     }
   }
 }

@@ -2,7 +2,8 @@
 
 // Plays a recorded macro into whatever window has the focus, with the
 // recorded pauses, and never into the program's own main window. A macro
-// plays with the same key strokes as a combination.
+// plays with the same key strokes as a combination. An exit command waiting
+// for the main window ends it early, with every key it holds let go.
 
 #include <cstddef>
 #include <cstdint>

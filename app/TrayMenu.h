@@ -8,13 +8,14 @@
 #include <vector>
 
 #include "app/DeviceList.h"
+#include "codes/PrivateMessages.h"
 
 namespace app {
 
 // Commands of the tray menu (WM_COMMAND ids).
 enum TrayCommand : uint32_t {
   kTrayShow = 1,
-  kTrayExit = 2,
+  kTrayExit = codes::kExitCommand,
   kTrayAbout = 3,
   kTrayHelp = 5,
   kTrayWebSite = 6,

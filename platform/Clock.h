@@ -20,6 +20,14 @@ class Clock {
 
   // Suspends the calling thread for `milliseconds`.
   virtual void Sleep(uint32_t milliseconds) = 0;
+
+  // Sleeps up to `milliseconds`, but wakes as soon as a message is posted
+  // to the calling thread, leaving it queued; true when it woke early.
+  // Where nothing can post, it is a plain sleep.
+  virtual bool SleepUntilPosted(uint32_t milliseconds) {
+    Sleep(milliseconds);
+    return false;
+  }
 };
 
 template <>

@@ -33,6 +33,7 @@ constexpr uint32_t kScrollBarSizeBox = 0x08;
 constexpr uint32_t kMsgClose = 0x0010;
 constexpr uint32_t kMsgKeyDown = 0x0100;
 constexpr uint32_t kMsgKeyUp = 0x0101;
+constexpr uint32_t kMsgCommand = 0x0111;
 constexpr uint32_t kMsgSysCommand = 0x0112;
 constexpr uint32_t kMsgHScroll = 0x0114;
 constexpr uint32_t kMsgLeftButtonDoubleClick = 0x0203;

@@ -19,6 +19,10 @@ class WindowMessages {
   virtual WindowHandle FindWindowByTitle(const std::u16string& title) = 0;
 
   virtual bool Post(WindowHandle window, uint32_t message, uintptr_t wParam, intptr_t lParam) = 0;
+
+  // Whether the first `message` waiting among those posted to `window`, a
+  // window of the calling thread, carries `wParam`; it stays queued.
+  virtual bool IsPosted(WindowHandle /*window*/, uint32_t /*message*/, uintptr_t /*wParam*/) { return false; }
 };
 
 template <>

@@ -12,6 +12,11 @@ class Win32WindowMessages final : public WindowMessages {
   bool Post(WindowHandle window, uint32_t message, uintptr_t wParam, intptr_t lParam) override {
     return PostMessageW(win32::FromHandle<HWND>(window), message, wParam, lParam) != FALSE;
   }
+  bool IsPosted(WindowHandle window, uint32_t message, uintptr_t wParam) override {
+    MSG waiting;
+    return PeekMessageW(&waiting, win32::FromHandle<HWND>(window), message, message, PM_NOREMOVE | PM_NOYIELD) &&
+           waiting.wParam == wParam;
+  }
 };
 
 }  // namespace

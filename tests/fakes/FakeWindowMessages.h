@@ -21,6 +21,8 @@ class FakeWindowMessages final : public platform::WindowMessages {
 
   std::map<std::u16string, platform::WindowHandle> windows;
   std::vector<Posted> posted;
+  // What IsPosted finds waiting.
+  std::vector<Posted> waiting;
 
   platform::WindowHandle FindWindowByTitle(const std::u16string& title) override {
     auto it = windows.find(title);
@@ -29,6 +31,12 @@ class FakeWindowMessages final : public platform::WindowMessages {
   bool Post(platform::WindowHandle window, uint32_t message, uintptr_t wParam, intptr_t lParam) override {
     posted.push_back({window, message, wParam, lParam});
     return window != 0;
+  }
+  bool IsPosted(platform::WindowHandle window, uint32_t message, uintptr_t wParam) override {
+    for (const Posted& queued : waiting) {
+      if (queued.window == window && queued.message == message) return queued.wParam == wParam;
+    }
+    return false;
   }
 };
 

@@ -482,4 +482,36 @@ TEST(ActionEngineWin32Test, TheSocialSiteLibraryZoomsTheWindowInFrontUntilItIsRe
   EXPECT_FALSE(IsZoomed(target.Handle()));
 }
 
+TEST_F(MacroWin32Test, AnExitCommandForTheMainWindowCutsALongPauseShortAndReleasesWhatItHeld) {
+  KeyTargetWindow target(L"macro target");
+  ASSERT_TRUE(target.BringToFront());
+  // The main window lives on the thread that plays, as the program's does;
+  // it stays hidden.
+  const HWND mainWindow = CreateWindowExW(0, L"STATIC", kMainTitle, WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                          GetModuleHandleW(nullptr), nullptr);
+  ASSERT_NE(mainWindow, nullptr);
+  InputWatch watch;
+  Add('A', false, 60000);
+  Add('B', false, 0);
+  Add('B', true, 0);
+  Add('A', true, 0);
+
+  std::thread exitCommand([&] {
+    Sleep(300);
+    PostMessageW(mainWindow, WM_COMMAND, 2, 0);
+  });
+  actions::PlayMacro(uint8_t{0});
+  exitCommand.join();
+  // The command is left for the window's own loop.
+  MSG command = {};
+  EXPECT_TRUE(PeekMessageW(&command, mainWindow, WM_COMMAND, WM_COMMAND, PM_REMOVE));
+  EXPECT_EQ(command.wParam, 2u);
+  DestroyWindow(mainWindow);
+
+  WaitUntil([] { return false; }, 300);
+  std::vector<std::pair<DWORD, bool>> seen;
+  for (const InputWatch::Event& key : watch.KeyEvents()) seen.push_back({key.code, (key.flags & LLKHF_UP) != 0});
+  EXPECT_EQ(seen, (std::vector<std::pair<DWORD, bool>>{{'A', false}, {'A', true}}));
+}
+
 }  // namespace

@@ -152,9 +152,13 @@ await_program_end 30 "the program did not end on the exit command"
 # percentile FILE WHAT p50|p99: the figure of the line starting with WHAT.
 percentile() { grep "^$2" "$1" | sed -n "s/.*$3 \([0-9.]*\) us.*/\1/p"; }
 wake=$(percentile "$home/channel.txt" "semaphore release" p50)
+post=$(percentile "$home/channel.txt" "message posted" p50)
 floor=$(percentile "$home/keypath.txt" "key sent" p50)
 awk -v p50="$(percentile "$home/keypath.txt" "semaphore release" p50)" \
-    -v p99="$(percentile "$home/keypath.txt" "semaphore release" p99)" -v wake="$wake" -v floor="$floor" 'BEGIN {
+    -v p99="$(percentile "$home/keypath.txt" "semaphore release" p99)" \
+    -v wake="$wake" -v post="$post" -v floor="$floor" 'BEGIN {
   printf "  the program'"'"'s share (path - wake %.1f us - key floor %.1f us): p50 %.1f us, p99 %.1f us\n",
-         wake, floor, p50 - wake - floor, p99 - wake - floor }'
+         wake, floor, p50 - wake - floor, p99 - wake - floor
+  printf "  of which the message from the event thread to the window (%.1f us): the rest p50 %.1f us, p99 %.1f us\n",
+         post, p50 - wake - floor - post, p99 - wake - floor - post }'
 echo "load average: $(cut -d' ' -f1-3 /proc/loadavg)"

@@ -3,7 +3,8 @@
 // process, which checks that every event arrives once and in order and
 // reports the rate. The latency mode times single events instead: the
 // driver's get-event round trip on its own, the system's cost of waking a
-// waiting thread of another process, and the whole way from queuing one
+// waiting thread of another process and of a message posted to a window of
+// another thread, and the whole way from queuing one
 // event in the simulator to its message at the window. The key-path mode
 // runs beside the program, whose button of event 0x08 must send keys: it
 // times each press from the simulator's semaphore release to the first key
@@ -46,7 +47,19 @@ struct Tally {
 
 Tally tally;
 
+// A message timed from its post to its arrival at the target window.
+constexpr UINT kTimedPost = WM_APP + 1;
+std::atomic<int64_t> timedPostArrivedAt{0};
+HANDLE changed = CreateEventW(nullptr, FALSE, FALSE, nullptr);
+
 LRESULT CALLBACK TargetProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == kTimedPost) {
+    LARGE_INTEGER now;
+    QueryPerformanceCounter(&now);
+    timedPostArrivedAt = now.QuadPart;
+    SetEvent(changed);
+    return 0;
+  }
   if (message != codes::WM_DRIVER_EVENT) return DefWindowProcW(window, message, wParam, lParam);
   const auto code = static_cast<uint32_t>(wParam);
   tally.lastTick = GetTickCount();
@@ -152,12 +165,7 @@ double Microseconds(int64_t from, int64_t to) {
   return Microseconds(a, b);
 }
 
-// Set by whatever a waiting thread here waits for. Waiting blocks rather
-// than spins: on a machine of two processors a spinning probe would take a
-// processor from the very threads it times.
-HANDLE changed = CreateEventW(nullptr, FALSE, FALSE, nullptr);
-
-// Waits until `done` holds or `milliseconds` have passed.
+// Waits, on `changed`, until `done` holds or `milliseconds` have passed.
 template <class Condition>
 bool AwaitCondition(Condition done, DWORD milliseconds) {
   const DWORD start = GetTickCount();
@@ -203,6 +211,32 @@ bool TimeWake(simulator::Connection& control, uint32_t count) {
   return samples.size() == count;
 }
 
+// The system's cost of what the event thread does with each event: a
+// message posted from one thread to a window of another that waits for
+// messages, timed from just before the post to the window procedure.
+bool TimePost(uint32_t count) {
+  const HWND target = CreateTarget();
+  const DWORD pumpThread = GetCurrentThreadId();
+  std::vector<double> samples;
+  std::thread poster([&] {
+    for (uint32_t i = 0; i < count; ++i) {
+      timedPostArrivedAt = 0;
+      LARGE_INTEGER posted;
+      QueryPerformanceCounter(&posted);
+      if (!PostMessageW(target, kTimedPost, 0, 0)) break;
+      if (!AwaitCondition([] { return timedPostArrivedAt != 0; }, 5000)) break;
+      samples.push_back(Microseconds(posted.QuadPart, timedPostArrivedAt));
+    }
+    PostThreadMessageW(pumpThread, WM_QUIT, 0, 0);
+  });
+  MSG message;
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) DispatchMessageW(&message);
+  poster.join();
+  DestroyWindow(target);
+  PrintPercentiles("message posted to a waiting window of another thread", samples);
+  return samples.size() == count;
+}
+
 // One event at a time from the simulator's queue through the program's
 // event channel to the window, timed from just before the queue command.
 bool TimeQueueToWindow(simulator::Connection& control, uint32_t count) {
@@ -244,8 +278,9 @@ int Latency(uint32_t count) {
   }
   const bool roundTrips = TimeGetEvent(*control, count);
   const bool wakes = TimeWake(*control, count);
+  const bool posts = TimePost(count);
   const bool wholeWay = TimeQueueToWindow(*control, count);
-  return roundTrips && wakes && wholeWay ? 0 : 1;
+  return roundTrips && wakes && posts && wholeWay ? 0 : 1;
 }
 
 // The keys a low-level hook of this process saw since it was armed.

@@ -8,6 +8,7 @@
 #include "actions/MacroPlayback.h"
 #include "config/MacroStore.h"
 #include "fakes/FakeDesktop.h"
+#include "fakes/FakeWindowMessages.h"
 #include "text/LabelTable.h"
 
 namespace {
@@ -164,6 +165,47 @@ TEST_F(MacroPlaybackTest, AStopInALaterPassReleasesWhatAnEarlierPassLeftDown) {
                                // the last pressed first
                                Key(0x41, true, 0x1E), Key(0x11, true, 0x1D)});
   EXPECT_EQ(Play(0), expected);
+}
+
+TEST_F(MacroPlaybackTest, AnExitCommandWaitingForTheMainWindowEndsPlaybackWithNothingHeld) {
+  // Shift and A go down, A's pause passes, then B would be typed; a command
+  // for the main window arrives during the pause.
+  constexpr platform::WindowHandle kMain = 0x5150;
+  fakes::FakeWindowMessages messagesFake;
+  messagesFake.windows[kMainTitle] = kMain;
+  platform::ScopedService<platform::WindowMessages> messages(messagesFake);
+  Macro(0, {{0x10, 0, 0}, {0x41, 0, 300}, {0x41, 1, 0}, {0x42, 0, 0}, {0x42, 1, 0}, {0x10, 1, 0}});
+  const Lines fullPlay = Join({Key(0x10, false, 0x2A), Key(0x41, false, 0x1E), {SleepLine(300)},
+                               Key(0x41, true, 0x1E), Key(0x42, false, 0x30), Key(0x42, true, 0x30),
+                               Key(0x10, true, 0x2A)});
+  const Lines cutShort = Join({Key(0x10, false, 0x2A), Key(0x41, false, 0x1E), {SleepLine(300)},
+                               // the last pressed first
+                               Key(0x41, true, 0x1E), Key(0x10, true, 0x2A)});
+  struct Case {
+    const char* what;
+    platform::WindowHandle window;
+    uint32_t message;
+    uintptr_t wParam;
+    Lines expected;
+  };
+  const Case cases[] = {
+      {"the exit command", kMain, 0x0111, 2, cutShort},
+      {"another command of the main window", kMain, 0x0111, 1, fullPlay},
+      {"the exit command for another window", 0x7777, 0x0111, 2, fullPlay},
+      {"another message", kMain, 0x0010, 2, fullPlay},
+  };
+  for (const Case& c : cases) {
+    messagesFake.waiting.clear();
+    desktop.onSleep = [&] {
+      if (desktop.log.back() == SleepLine(300)) messagesFake.waiting.push_back({c.window, c.message, c.wParam, 0});
+    };
+    EXPECT_EQ(Play(0), c.expected) << c.what;
+  }
+
+  // Waiting before the macro starts: nothing is typed at all.
+  desktop.onSleep = nullptr;
+  messagesFake.waiting = {{kMain, 0x0111, 2, 0}};
+  EXPECT_TRUE(Play(0).empty());
 }
 
 TEST_F(MacroPlaybackTest, AnyWindowTitledLikeTheMainWindowStopsIt) {
