@@ -177,6 +177,21 @@ bool AwaitCondition(Condition done, DWORD milliseconds) {
   return true;
 }
 
+// Runs `work` on a thread of its own while this thread only dispatches what
+// arrives for it (its windows' messages, its hook's calls), so that nothing
+// done here delays what is being timed.
+template <class Work>
+void RunWhileDispatching(Work work) {
+  const DWORD dispatcher = GetCurrentThreadId();
+  std::thread worker([&] {
+    work();
+    PostThreadMessageW(dispatcher, WM_QUIT, 0, 0);
+  });
+  MSG message;
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) DispatchMessageW(&message);
+  worker.join();
+}
+
 // What the system itself costs before the program's event thread runs: the
 // simulator releases the semaphore of this process, a thread here waits on
 // it and takes the time it woke. The queue command's own answer comes after
@@ -216,9 +231,8 @@ bool TimeWake(simulator::Connection& control, uint32_t count) {
 // messages, timed from just before the post to the window procedure.
 bool TimePost(uint32_t count) {
   const HWND target = CreateTarget();
-  const DWORD pumpThread = GetCurrentThreadId();
   std::vector<double> samples;
-  std::thread poster([&] {
+  RunWhileDispatching([&] {
     for (uint32_t i = 0; i < count; ++i) {
       timedPostArrivedAt = 0;
       LARGE_INTEGER posted;
@@ -227,11 +241,7 @@ bool TimePost(uint32_t count) {
       if (!AwaitCondition([] { return timedPostArrivedAt != 0; }, 5000)) break;
       samples.push_back(Microseconds(posted.QuadPart, timedPostArrivedAt));
     }
-    PostThreadMessageW(pumpThread, WM_QUIT, 0, 0);
   });
-  MSG message;
-  while (GetMessageW(&message, nullptr, 0, 0) > 0) DispatchMessageW(&message);
-  poster.join();
   DestroyWindow(target);
   PrintPercentiles("message posted to a waiting window of another thread", samples);
   return samples.size() == count;
@@ -334,16 +344,14 @@ int KeyPath(uint32_t count) {
     std::fprintf(stderr, "probe: no simulator\n");
     return 1;
   }
-  // The hook runs on this thread, which only pumps messages; the presses are
-  // made from another, so that no call here delays the hook.
+  // The hook runs on this thread; the presses are made from another.
   const HHOOK hook = SetWindowsHookExW(WH_KEYBOARD_LL, WatchKeys, GetModuleHandleW(nullptr), 0);
   if (!hook) {
     std::fprintf(stderr, "probe: no keyboard hook\n");
     return 1;
   }
-  const DWORD pumpThread = GetCurrentThreadId();
   std::vector<double> floor, path;
-  std::thread presses([&] {
+  RunWhileDispatching([&] {
     for (uint32_t i = 0; i < count; ++i) {
       keys.Arm();
       LARGE_INTEGER sent;
@@ -362,11 +370,7 @@ int KeyPath(uint32_t count) {
       if (!AwaitCondition([] { return keys.AllReleased(); }, 5000)) break;
       Sleep(1);
     }
-    PostThreadMessageW(pumpThread, WM_QUIT, 0, 0);
   });
-  MSG message;
-  while (GetMessageW(&message, nullptr, 0, 0) > 0) DispatchMessageW(&message);
-  presses.join();
   UnhookWindowsHookEx(hook);
   PrintPercentiles("key sent to a hook of the same process", floor);
   PrintPercentiles("semaphore release to the program's key at a hook of another process", path);
