@@ -12,11 +12,11 @@ if(VN24G_UI_SOURCES)
   # What the windows call: windows and GDI drawing, GDI+ pictures and text,
   # OLE picture loading from streams, the tray icon, and the file-open dialog.
   # Those a window needs only once it opens load at their first call.
-  foreach(dll gdiplus oleaut32 comdlg32)
+  foreach(dll gdiplus ole32 oleaut32 comdlg32)
     vn24g_delay_loaded(${dll})
   endforeach()
-  target_link_libraries(vn24g_ui PRIVATE user32 gdi32 ole32 uuid shell32
-                                         vn24g_delayed_gdiplus vn24g_delayed_oleaut32 vn24g_delayed_comdlg32)
+  target_link_libraries(vn24g_ui PRIVATE user32 gdi32 uuid shell32 vn24g_delayed_gdiplus vn24g_delayed_ole32
+                                         vn24g_delayed_oleaut32 vn24g_delayed_comdlg32)
   vn24g_warnings(vn24g_ui)
 endif()
 
