@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "actions/KeyStroke.h"
-#include "codes/PrivateMessages.h"
+#include "codes/MainWindowCommands.h"
 #include "platform/Clock.h"
 #include "platform/WindowInspection.h"
 #include "platform/WindowMessages.h"

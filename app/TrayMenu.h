@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "app/DeviceList.h"
-#include "codes/PrivateMessages.h"
+#include "codes/MainWindowCommands.h"
 
 namespace app {
 

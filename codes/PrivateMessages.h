@@ -19,8 +19,4 @@ constexpr uint32_t WM_LISTBOXEX_EDITDONE = 0x464;
 constexpr uint32_t WM_LISTBOXEX_SELCHANGE = 0x465;
 constexpr uint32_t WM_SKINBTN_PRESS = 0x1424;    // skinned button -> parent, wParam = left-button message
 
-// The main window's exit command: WM_COMMAND with this wParam and lParam 0,
-// from its tray menu or posted from outside.
-constexpr uintptr_t kExitCommand = 2;
-
 }  // namespace codes
