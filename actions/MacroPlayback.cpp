@@ -55,18 +55,17 @@ bool MayPlayInto(platform::WindowInspection& windows, const std::u16string& main
 // A macro may play for minutes; an exit command for the main window does not
 // wait behind it. Playback runs on the main window's thread, so the command
 // sits in this thread's queue.
-bool ExitWaiting(const std::u16string& mainWindowTitle) {
-  platform::WindowMessages& messages = platform::Service<platform::WindowMessages>::Get();
-  const platform::WindowHandle main = messages.FindWindowByTitle(mainWindowTitle);
-  return main != 0 && messages.IsPosted(main, platform::kMsgCommand, codes::kExitCommand);
+bool ExitWaiting(platform::WindowHandle mainWindow) {
+  return mainWindow != 0 && platform::Service<platform::WindowMessages>::Get().IsPosted(
+                                mainWindow, platform::kMsgCommand, codes::kExitCommand);
 }
 
 // A recorded pause; false when an exit command cut it short.
-bool Pause(platform::Clock& clock, uint32_t milliseconds, const std::u16string& mainWindowTitle) {
+bool Pause(platform::Clock& clock, uint32_t milliseconds, platform::WindowHandle mainWindow) {
   const uint32_t start = clock.TickCount();
   for (uint32_t waited = 0; waited < milliseconds; waited = clock.TickCount() - start) {
     if (!clock.SleepUntilPosted(milliseconds - waited)) return true;
-    if (ExitWaiting(mainWindowTitle)) return false;
+    if (ExitWaiting(mainWindow)) return false;
   }
   return true;
 }
@@ -86,10 +85,13 @@ void PlayMacro(const MacroStore& store, std::size_t index, const std::u16string&
 
   platform::WindowInspection& windows = platform::Service<platform::WindowInspection>::Get();
   platform::Clock& clock = platform::Service<platform::Clock>::Get();
+  // Looked up once: the main window lives as long as the program.
+  const platform::WindowHandle mainWindow =
+      platform::Service<platform::WindowMessages>::Get().FindWindowByTitle(mainWindowTitle);
   HeldKeys held;
   for (int32_t play = 0; play < plays; ++play) {
     for (std::size_t j = 0; j < count; ++j) {
-      if (!MayPlayInto(windows, mainWindowTitle) || ExitWaiting(mainWindowTitle)) {
+      if (!MayPlayInto(windows, mainWindowTitle) || ExitWaiting(mainWindow)) {
         // Stopped early: leave no key or button down behind.
         held.ReleaseAll();
         return;
@@ -98,7 +100,7 @@ void PlayMacro(const MacroStore& store, std::size_t index, const std::u16string&
       const bool released = event.released != 0;
       PlayMacroEvent(event.vk, released);
       held.Track(event.vk, released);
-      if (event.delayMs > 0 && !Pause(clock, static_cast<uint32_t>(event.delayMs), mainWindowTitle)) {
+      if (event.delayMs > 0 && !Pause(clock, static_cast<uint32_t>(event.delayMs), mainWindow)) {
         held.ReleaseAll();
         return;
       }
