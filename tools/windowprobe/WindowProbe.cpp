@@ -31,6 +31,8 @@ const wchar_t kUsage[] =
     L"  focus                print the title of the window that has the keyboard focus\n"
     L"  list                 print the visible top-level windows: CLASS LEFT TOP RIGHT BOTTOM TITLE\n"
     L"  children TITLE       print its visible child windows, children of children included, the same way\n"
+    L"  text TITLE ID        print the text its child control ID holds now (what was typed into a box)\n"
+    L"  rows TITLE ID        print the rows of its list box ID, one a line: KIND TEXT, KIND the row's data\n"
     L"  balloons             print every visible tooltip window: LEFT TOP RIGHT BOTTOM TEXT\n"
     L"  assignments MODEL    print the function codes stored for MODEL, in hexadecimal, and its two\n"
     L"                       scroll values (\"scroll LINES SETTING\")\n"
@@ -163,6 +165,45 @@ int Children(const wchar_t* title) {
   // visible.
   EnumChildWindows(
       window, [](HWND child, LPARAM) -> BOOL { return IsWindowVisible(child) ? ListOne(child, 0) : TRUE; }, 0);
+  return 0;
+}
+
+// A child control by its id; null with a message when there is none.
+HWND ChildById(const wchar_t* title, const wchar_t* id) {
+  const HWND window = FindByTitle(title);
+  if (!window) return nullptr;
+  const HWND control = GetDlgItem(window, static_cast<int>(std::wcstol(id, nullptr, 0)));
+  if (!control) std::fputs("vn24g_windowprobe: no control with that id\n", stderr);
+  return control;
+}
+
+// Asked of the control itself: the text of an edit box lives with the box,
+// not in the window title another process would read.
+int Text(const wchar_t* title, const wchar_t* id) {
+  const HWND control = ChildById(title, id);
+  if (!control) return 1;
+  wchar_t text[512] = {};
+  DWORD_PTR copied = 0;
+  if (!SendMessageTimeoutW(control, WM_GETTEXT, 511, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 5000, &copied))
+    return 1;
+  PrintUtf8(std::wstring(text) + L"\n");
+  return 0;
+}
+
+int Rows(const wchar_t* title, const wchar_t* id) {
+  const HWND list = ChildById(title, id);
+  if (!list) return 1;
+  DWORD_PTR count = 0;
+  if (!SendMessageTimeoutW(list, LB_GETCOUNT, 0, 0, SMTO_ABORTIFHUNG, 5000, &count)) return 1;
+  for (DWORD_PTR row = 0; row < count; ++row) {
+    wchar_t text[512] = {};
+    DWORD_PTR length = 0, data = 0;
+    SendMessageTimeoutW(list, LB_GETTEXTLEN, row, 0, SMTO_ABORTIFHUNG, 5000, &length);
+    if (length < 512)
+      SendMessageTimeoutW(list, LB_GETTEXT, row, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 5000, &length);
+    SendMessageTimeoutW(list, LB_GETITEMDATA, row, 0, SMTO_ABORTIFHUNG, 5000, &data);
+    PrintUtf8(std::to_wstring(static_cast<long long>(data)) + L" " + text + L"\n");
+  }
   return 0;
 }
 
@@ -402,6 +443,8 @@ int wmain(int argc, wchar_t** argv) {
   if (command == L"list" && argc == 2) return List();
   if (command == L"children" && argc == 3) return Children(argv[2]);
   if (command == L"balloons" && argc == 2) return Balloons();
+  if (command == L"text" && argc == 4) return Text(argv[2], argv[3]);
+  if (command == L"rows" && argc == 4) return Rows(argv[2], argv[3]);
   if (command == L"assignments" && argc == 3) return Assignments(argv[2]);
   if (command == L"assign" && (argc == 6 || argc == 7))
     return Assign(argv[2], argv[3], argv[4], argv[5], argc == 7 ? argv[6] : nullptr);

@@ -29,6 +29,9 @@ void SkinButton::RemoveFrameStyles() {
 
 void SkinButton::SetCaption(const std::u16string& text) {
   caption_ = text;
+  // The button draws its caption itself; as the window's text as well it
+  // names the button to whatever reads windows rather than pixels.
+  if (Handle()) SetWindowTextW(Handle(), platform::win32::Wide(text));
   Redraw();
 }
 
