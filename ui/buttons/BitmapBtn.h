@@ -21,6 +21,9 @@ class CBitmapBtn : public SkinButton {
   void SetImages(const Picture& normal, const Picture& over, const Picture& down, const Picture& fourth, int x,
                  int y, int width, int height);
   const Picture& Image(ImageSlot slot) const { return images_[static_cast<size_t>(slot)]; }
+  // Frees the pieces cut for the button; it draws nothing until it is given
+  // images again.
+  void ReleaseImages() { images_ = {}; }
 
   void SetText(const std::u16string& text) { SetCaption(text); }
   // Press reports: every left press and release is posted to the parent as

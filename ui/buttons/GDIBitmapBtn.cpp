@@ -28,6 +28,11 @@ HBITMAP GdiSkinButton::Image(ImageSlot slot) const {
   return index < imageCount_ ? sets_[current_][index].Get() : nullptr;
 }
 
+void GdiSkinButton::ReleaseImages() {
+  for (ImageSet& set : sets_)
+    for (Bitmap& image : set) image.Reset();
+}
+
 void GdiSkinButton::StoreImages(std::initializer_list<HBITMAP> sources, const RECT& source, bool intoSpare) {
   const size_t target = intoSpare ? 1 - current_ : current_;
   const int width = source.right - source.left;

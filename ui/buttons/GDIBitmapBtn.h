@@ -22,6 +22,9 @@ class GdiSkinButton : public SkinButton {
   // Caption and its shift from the centre.
   void SetText(const std::u16string& text, int dx, int dy);
   HBITMAP Image(ImageSlot slot) const;
+  // Frees the pieces cut for the button (both sets); it draws nothing until
+  // it is given images again.
+  void ReleaseImages();
 
  protected:
   explicit GdiSkinButton(size_t imageCount);

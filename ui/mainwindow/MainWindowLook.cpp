@@ -147,9 +147,15 @@ void MainWindowLook::RepaintStatusAreas(HWND window) const {
 void MainWindowLook::Release() {
   battery_.reset();
   signal_.reset();
-  for (CGDIBitmapBtn& button : commandButtons_) button.Destroy();
-  mouseTab_.Destroy();
-  keyboardTab_.Destroy();
+  // The buttons keep the pieces cut from the pictures beside their windows.
+  for (CGDIBitmapBtn& button : commandButtons_) {
+    button.Destroy();
+    button.ReleaseImages();
+  }
+  for (CBitmapBtn* tab : {&mouseTab_, &keyboardTab_}) {
+    tab->Destroy();
+    tab->ReleaseImages();
+  }
   normal_.Reset();
   hover_.Reset();
   pressed_.Reset();

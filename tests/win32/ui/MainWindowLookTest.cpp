@@ -344,4 +344,42 @@ TEST_F(MainWindowLookTest, PaintsTheNormalPictureAndTheCurrentModelsBannerAcross
   }
 }
 
+// Closing the window releases its look until it is opened again: every
+// piece cut from the pictures for the command buttons and the tabs goes
+// with the rest.
+TEST_F(MainWindowLookTest, ReleasingTheLookFreesThePiecesOfTheButtonsAndTabs) {
+  MakeCurrent(kDuo);
+  {
+    // What the first build leaves for later ones (fonts, the picture
+    // library) is not the look's.
+    ui::MainWindowLook first;
+    Build(first, 3);
+    first.Release();
+  }
+  const long before = uitest::CountResources().gdiObjects;
+  ui::MainWindowLook look;
+  Build(look, 3);
+  std::vector<const ui::CGDIBitmapBtn*> commands;
+  for (const auto& spec : ui::MainWindowLook::kCommandButtons)
+    commands.push_back(dynamic_cast<const ui::CGDIBitmapBtn*>(ui::Window::FromHandle(Control(spec.command))));
+  std::vector<const ui::CBitmapBtn*> tabs;
+  for (CommandButton tab : {CommandButton::MouseTab, CommandButton::KeyboardTab})
+    tabs.push_back(dynamic_cast<const ui::CBitmapBtn*>(ui::Window::FromHandle(Control(tab))));
+  for (const auto* button : commands) ASSERT_NE(button, nullptr);
+  for (const auto* tab : tabs) ASSERT_NE(tab, nullptr);
+  // Eight buttons of four pieces each.
+  ASSERT_GE(uitest::CountResources().gdiObjects, before + 32);
+
+  look.Release();
+  const ImageSlot slots[] = {ImageSlot::Normal, ImageSlot::Over, ImageSlot::Down, ImageSlot::Fourth};
+  for (std::size_t i = 0; i < commands.size(); ++i) {
+    for (ImageSlot slot : slots)
+      EXPECT_EQ(commands[i]->Image(slot), nullptr) << "command button " << i << " slot " << int(slot);
+  }
+  for (std::size_t i = 0; i < tabs.size(); ++i) {
+    for (ImageSlot slot : slots) EXPECT_TRUE(tabs[i]->Image(slot).Empty()) << "tab " << i << " slot " << int(slot);
+  }
+  EXPECT_EQ(uitest::CountResources().gdiObjects, before);
+}
+
 }  // namespace
