@@ -1,6 +1,9 @@
 #include "macro/MacroEditor.h"
 
+#include <algorithm>
+
 #include "platform/WideText.h"
+#include "text/LabelTable.h"
 #include "text/NumberText.h"
 
 namespace macro {
@@ -13,6 +16,22 @@ std::u16string CountText(int32_t loopCount) {
 }
 
 }  // namespace
+
+std::u16string RenamedName(const std::u16string& stored, const std::u16string& edited) {
+  return edited.substr(0, std::max(kMacroNameEditLimit, stored.size()));
+}
+
+bool ReadPause(std::u16string_view text, int32_t& milliseconds) {
+  if (text.empty()) return false;
+  int32_t value = 0;
+  for (char16_t digit : text) {
+    if (digit < u'0' || digit > u'9') return false;
+    value = value * 10 + (digit - u'0');
+    if (value > kMaxPauseMs) return false;
+  }
+  milliseconds = value;
+  return true;
+}
 
 MacroEditor::MacroEditor(MacroList& list, MacroEditorView& view, KeyboardHook& hook)
     : list_(list), view_(view), hook_(hook) {}
@@ -104,7 +123,8 @@ void MacroEditor::DeleteMacro() {
 }
 
 void MacroEditor::RenameMacro(int32_t row, const std::u16string& text) {
-  if (row >= 0 && list_.RenameMacro(static_cast<std::size_t>(row), text.substr(0, kMacroNameEditLimit))) {
+  const tagMACROINFO* renamed = row >= 0 ? list_.Macro(static_cast<std::size_t>(row)) : nullptr;
+  if (renamed && list_.RenameMacro(static_cast<std::size_t>(row), RenamedName(MacroName(*renamed), text))) {
     const std::size_t index = static_cast<std::size_t>(row);
     // An empty name became the default one, which the row shows too.
     const std::u16string name = MacroName(*list_.Macro(index));
@@ -132,7 +152,12 @@ void MacroEditor::ModifyPause(int32_t selectedEventRow, const std::u16string& de
     return;
   const EventRow& row = eventRows_[static_cast<std::size_t>(selectedEventRow)];
   if (row.kind != RowKind::Pause) return;
-  list_.SetEventDelay(static_cast<std::size_t>(selected_), row.event, text::ParseDecimal(delayText));
+  int32_t pause = 0;
+  if (!ReadPause(delayText, pause)) {
+    view_.ShowMessage(Label("tc_macro_msg4"), Label("tc_mouse_title"));
+    return;
+  }
+  list_.SetEventDelay(static_cast<std::size_t>(selected_), row.event, pause);
   ShowMacro(static_cast<std::size_t>(selected_));
   view_.SelectEventRow(selectedEventRow);
 }

@@ -8,16 +8,20 @@
 //
 // Recording: while it runs, every key the hook reports and every press of
 // the on-screen mouse buttons is appended to the selected macro, with the
-// pause before it when the delay switch is on. Every command other than the
-// record button, the two switches and the mouse buttons ends a recording
-// first, and so do selecting another macro, OK and Cancel.
+// pause before it when the delay switch is on. The keyboard is the macro's
+// then: the window keeps every key away from its controls. Every command
+// other than the record button, the two switches and the mouse buttons ends
+// a recording first, and so do selecting another macro, OK and Cancel; a
+// recording that ends with keys down gets their releases.
 
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "macro/KeyboardHook.h"
+#include "macro/KeysDown.h"
 #include "macro/MacroEditorView.h"
 #include "macro/MacroList.h"
 
@@ -27,6 +31,20 @@ namespace macro {
 constexpr std::size_t kMacroNameEditLimit = 10;
 // The delay box's value when the editor opens.
 inline constexpr char16_t kDefaultPauseText[] = u"100";
+// The longest pause "modify" gives an event: a macro holds the program's
+// button handling for as long as it plays.
+constexpr int32_t kMaxPauseMs = 60000;
+
+// The name a macro gets from its name's edit, which opened holding
+// `stored`: typing fills the edit up to kMacroNameEditLimit characters, and
+// what the edit held from the start is never cut, so a name left as it was
+// (a longer default name of another language, one stored by an earlier
+// version) stays whole. The text is cut only past the longer of the two.
+std::u16string RenamedName(const std::u16string& stored, const std::u16string& edited);
+
+// The pause typed into the delay box: digits only, at most kMaxPauseMs.
+// False for anything else.
+bool ReadPause(std::u16string_view text, int32_t& milliseconds);
 
 class MacroEditor {
  public:
@@ -49,7 +67,8 @@ class MacroEditor {
   void LoopCountTyped(const std::u16string& text);
   void ToggleDelay();
   // Gives the pause of the selected event-list row, when it is a pause row,
-  // the value of the delay box.
+  // the value of the delay box; a value ReadPause refuses is refused with
+  // the language's "tc_macro_msg4" message.
   void ModifyPause(int32_t selectedEventRow, const std::u16string& delayText);
   // The record button.
   void Record();
@@ -72,9 +91,6 @@ class MacroEditor {
   // A press (released = false) or release of an on-screen mouse button,
   // named by its key code (codes/KeyCodes.h).
   void OnMouseButton(uint8_t buttonCode, bool released);
-  // Keyboard focus entering (true) or leaving one of the two number boxes.
-  void NumberBoxFocus(bool focused);
-
   // The rows the event list shows now.
   const std::vector<EventRow>& EventListRows() const { return eventRows_; }
 
@@ -83,6 +99,8 @@ class MacroEditor {
   void ShowNoMacro();
   void ShowLoopState(bool countEnabled);
   void AppendRow(const EventRow& row);
+  // Appends one event to the macro being recorded and its row to the list.
+  void AppendEvent(tagMACROINFO& macro, uint8_t code, bool released);
   void SetDelaySwitch(bool on);
   tagMACROINFO* SelectedEntry();
 
@@ -98,7 +116,7 @@ class MacroEditor {
   std::vector<EventRow> eventRows_;
 
   bool recording_ = false;
-  bool numberBoxFocused_ = false;
+  KeysDown keysDown_;
   uintptr_t lastWParam_ = 0;
   intptr_t lastLParam_ = 0;
   uint32_t lastEventTime_ = 0;

@@ -16,8 +16,8 @@ void MacroEditor::StartRecording() {
   lastWParam_ = 0;
   lastLParam_ = 0;
   lastEventTime_ = 0;
-  // Keys typed into a number box belong to the box, never to the macro.
-  hook_.SetStatus(!numberBoxFocused_);
+  keysDown_.Clear();
+  hook_.SetStatus(true);
   view_.ShowRecording(true);
   list_.ClearEvents(static_cast<std::size_t>(selected_));
   view_.ClearEventRows();
@@ -26,6 +26,16 @@ void MacroEditor::StartRecording() {
 
 void MacroEditor::StopRecording() {
   if (!hook_.CanSwitch()) return;
+  if (recording_) {
+    // Whatever is still down goes up at the end of the macro; room for its
+    // release was kept while recording.
+    tagMACROINFO* macro = SelectedEntry();
+    const std::vector<uint8_t> releases = keysDown_.TakeReleases();
+    if (macro && !releases.empty()) {
+      for (uint8_t code : releases) AppendEvent(*macro, code, true);
+      view_.SelectEventRow(static_cast<int32_t>(eventRows_.size()) - 1);
+    }
+  }
   recording_ = false;
   hook_.SetStatus(false);
   view_.ShowRecording(false);
@@ -42,11 +52,6 @@ void MacroEditor::ToggleDelay() {
   }
 }
 
-void MacroEditor::NumberBoxFocus(bool focused) {
-  numberBoxFocused_ = focused;
-  if (recording_) hook_.SetStatus(!focused);
-}
-
 void MacroEditor::OnMouseButton(uint8_t buttonCode, bool released) {
   if (!recording_) return;
   view_.PostHookKey(buttonCode, released ? kbgetkey::kKeyReleasedFlag : 0);
@@ -60,7 +65,9 @@ void MacroEditor::OnHookKey(uintptr_t wParam, intptr_t lParam, uint32_t postedAt
   const uint32_t now = postedAt;
   tagMACROINFO* macro = SelectedEntry();
   if (!macro) return;
-  if (macro->eventCount >= kMaxEvents) return;
+  const uint8_t code = static_cast<uint8_t>(wParam & 0xFF);
+  const bool released = (static_cast<uintptr_t>(lParam) & kbgetkey::kKeyReleasedFlag) != 0;
+  if (!keysDown_.Fits(macro->eventCount, code, released)) return;
 
   macro->recordDelays = delaySwitch_ ? 1 : 0;
   macro->loopEnabled = loopSwitch_ ? 1 : 0;
@@ -76,17 +83,25 @@ void MacroEditor::OnHookKey(uintptr_t wParam, intptr_t lParam, uint32_t postedAt
       if (PauseRow(*macro, count - 1, row)) AppendRow(row);
     }
   }
-  MacroEvent& event = macro->events[count];
-  event = MacroEvent{};
-  event.vk = static_cast<uint8_t>(wParam & 0xFF);
-  event.released = (static_cast<uintptr_t>(lParam) & kbgetkey::kKeyReleasedFlag) != 0 ? 1 : 0;
-  macro->eventCount = static_cast<uint16_t>(count + 1);
-  if (KeyRow(*macro, count, row)) AppendRow(row);
+  AppendEvent(*macro, code, released);
   view_.SelectEventRow(static_cast<int32_t>(eventRows_.size()) - 1);
 
   lastEventTime_ = now;
   lastWParam_ = wParam;
   lastLParam_ = lParam;
+}
+
+void MacroEditor::AppendEvent(tagMACROINFO& macro, uint8_t code, bool released) {
+  const std::size_t count = macro.eventCount;
+  if (count >= kMaxEvents) return;
+  MacroEvent& event = macro.events[count];
+  event = MacroEvent{};
+  event.vk = code;
+  event.released = released ? 1 : 0;
+  macro.eventCount = static_cast<uint16_t>(count + 1);
+  keysDown_.Note(code, released);
+  EventRow row;
+  if (KeyRow(macro, count, row)) AppendRow(row);
 }
 
 }  // namespace macro

@@ -33,6 +33,8 @@ constexpr std::array<std::string_view, LabelTable::kCount> kKeys = {
     "tc_macro_panel", "tc_macro_editor", "tc_macro_new", "tc_macro_del", "tc_retitle", "tc_reinfo", "tc_pre",
     "tc_back", "tc_flip_3d", "tc_scrollup", "tc_scrolldw", "tc_scrolllt", "tc_scrollrt", "tc_msg1",
     "tc_mouse", "tc_keyboard",
+    // The macro editor's refusal of a pause too long, read after the rest.
+    "tc_macro_msg4",
 };
 
 // Key positions sorted by key, for lookups by key.

@@ -14,7 +14,7 @@ class CXmlNavigator;
 
 class LabelTable {
  public:
-  static constexpr size_t kCount = 153;
+  static constexpr size_t kCount = 154;
 
   // The keys in the order the language file is read. "tc_reset" fills two
   // entries; the main window uses both.

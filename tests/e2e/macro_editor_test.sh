@@ -5,7 +5,8 @@
 #   - with the pause switch on, the gaps are stored and shown as "N ms" rows,
 #     and a selected pause row takes the pause box's value;
 #   - the on-screen left mouse button records 0xC1 down and up;
-#   - keys typed into the repeat-count box are not recorded;
+#   - while recording, keys typed with the repeat-count box focused are
+#     recorded and the box takes none; after the recording it takes them;
 #   - a double-clicked name keeps 10 of 12 typed characters, stored after OK
 #     and not after Cancel;
 #   - with the simulated-hardware program: "hello" and Enter recorded,
@@ -26,14 +27,6 @@ name=macro
 demo_check
 session_start
 
-# The editor on the stored macros, with macro $1 selected.
-open_editor() { demo_start "$editor" "$home/demo.out" macro "$home" "${1:--1}"; }
-close_editor_with() {
-  case $1 in
-    ok) demo_close "$editor" $(editor_button ok) OK ;;
-    cancel) demo_close "$editor" $(editor_button cancel) Cancel ;;
-  esac
-}
 fail_details() { echo "stored macros:"; probe macros 2>/dev/null | sed 's/^/  /'; }
 
 echo "typing ab records four key events without pauses"
@@ -89,16 +82,21 @@ click_record
 close_editor_with ok
 [ "$(macro_events 1)" = "C1+,C1-" ] || fail "the left mouse button stored $(macro_events 1)"
 
-echo "keys typed into the repeat-count box are not recorded"
+echo "while recording the repeat-count box takes no key; afterwards it does"
 open_editor 1
 click_record
 click_loop_switch
 click_loop_box
 xdotool key End
 type_keys 5
+await 20 "the keys typed at the count box were not recorded" event_rows_are "End+,End-,5+,5-"
+[ "$(box_text $loop_box)" = "1" ] || fail "the count box took \"$(box_text $loop_box)\" while recording"
 click_record
+click_loop_box
+xdotool key End
+type_keys 5
 close_editor_with ok
-[ "$(macro_events 1)" = "-" ] || fail "typing into the count box recorded $(macro_events 1)"
+[ "$(macro_events 1)" = "23+,23-,35+,35-" ] || fail "typing at the count box recorded $(macro_events 1)"
 [ "$(macro_line 1 | cut -d' ' -f3-4)" = "1 15" ] || fail "the count box's 15 was not stored: $(macro_line 1)"
 
 echo "renaming in place keeps ten characters, stored on OK only"

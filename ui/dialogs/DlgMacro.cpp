@@ -102,10 +102,6 @@ void CDlgMacro::CreateButtons() {
 }
 
 void CDlgMacro::CreateBoxes() {
-  for (EditBox* box : {&loopCount_, &delay_}) {
-    box->onFocus = [this] { editor_.NumberBoxFocus(true); };
-    box->onBlur = [this] { editor_.NumberBoxFocus(false); };
-  }
   loopCount_.onChange = [this] {
     if (!settingCount_) editor_.LoopCountTyped(loopCount_.Text());
   };
@@ -170,6 +166,10 @@ LRESULT CDlgMacro::OnBoxColor(HDC dc, HWND box) {
 }
 
 bool CDlgMacro::PreTranslateMessage(MSG& msg) {
+  // While recording, the keyboard is the macro's: the hook has already
+  // reported every key, and none may move the focus, reach a control (a
+  // number box, the lists) or close the window (Alt+F4, Esc).
+  if (editor_.Recording()) return IsKeyboardMessage(msg);
   // The in-place edit takes Enter and Esc itself before this is asked, and
   // Space is typed into it; everywhere else the three keys do nothing, so
   // that the dialog manager neither closes the window nor clicks a button.
@@ -235,6 +235,8 @@ void CDlgMacro::ShowDelaySwitch(bool on) { delaySwitch_.SetChecked(on); }
 void CDlgMacro::ShowRecording(bool recording) {
   record_.SetChecked(recording);
   record_.SetText(Label(recording ? "tc_macro_end" : "tc_macro_start"));
+  // No name is edited while the keyboard is the macro's.
+  macroList_.SetEditable(!recording);
 }
 
 void CDlgMacro::PostHookKey(uint32_t virtualKey, uint32_t flags) { Post(kbgetkey::WM_HOOKKEY, virtualKey, flags); }

@@ -7,7 +7,8 @@
 //
 // The caller gives the macro of its button and, after OK, reads the macro
 // chosen. The keyboard-hook library is loaded from the program's folder
-// while the window is open. Enter, Esc and Space never close the window.
+// while the window is open. Enter, Esc and Space never close the window;
+// while it records, no key reaches the window or its controls at all.
 
 #include <array>
 #include <cstdint>

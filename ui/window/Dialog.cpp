@@ -116,4 +116,6 @@ bool Dialog::IsKeyMessage(const MSG& msg, std::initializer_list<WPARAM> keys) {
          std::find(keys.begin(), keys.end(), msg.wParam) != keys.end();
 }
 
+bool Dialog::IsKeyboardMessage(const MSG& msg) { return msg.message >= WM_KEYFIRST && msg.message <= WM_KEYLAST; }
+
 }  // namespace ui

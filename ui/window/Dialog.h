@@ -58,6 +58,10 @@ class Dialog : public Window {
   // True for WM_KEYDOWN and WM_KEYUP of one of `keys`: dialogs that must
   // not be ended or clicked from the keyboard swallow these before dispatch.
   static bool IsKeyMessage(const MSG& msg, std::initializer_list<WPARAM> keys);
+  // True for every message the keyboard makes: keys and system keys going
+  // down and up (Alt+F4, which would close the window, among them) and the
+  // characters made of them.
+  static bool IsKeyboardMessage(const MSG& msg);
 
  private:
   HWND CreateFromTemplate();

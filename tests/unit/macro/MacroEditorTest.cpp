@@ -107,6 +107,7 @@ class MacroEditorTest : public ::testing::Test {
     testing_config::ResetConfiguration();
     LabelTable::Instance().Set(LabelTable::IndexOf("tc_new_macro"), u"New macro");
     LabelTable::Instance().Set(LabelTable::IndexOf("tc_macro_msg3"), u"This macro is in use.");
+    LabelTable::Instance().Set(LabelTable::IndexOf("tc_macro_msg4"), u"Pause from 1 to 60000 ms.");
     registry.PutValue(config::kMacroKey, config::kMacroValue, platform::kRegBinary, {});
   }
   void TearDown() override {
@@ -263,25 +264,97 @@ TEST_F(MacroEditorTest, TheOnScreenMouseButtonsRecordThroughTheWindowsQueue) {
   EXPECT_EQ(shown.eventRows[0], (ShownEditor::Row{u"LButton", RowKind::KeyPress}));
 }
 
-TEST_F(MacroEditorTest, TheNumberBoxesSwitchTheHookOffWhileTheyHaveTheFocus) {
-  FillStore(1);
-  editor.Open(0);
-  hook.statuses.clear();
-  editor.NumberBoxFocus(true);  // not recording: the hook stays as it is
-  editor.NumberBoxFocus(false);
-  EXPECT_TRUE(hook.statuses.empty());
-
-  editor.Record();
-  editor.NumberBoxFocus(true);
-  editor.NumberBoxFocus(false);
-  EXPECT_EQ(hook.statuses, (std::vector<int>{1, 0, 1}));
+TEST_F(MacroEditorTest, ARecordingThatEndsWithKeysDownGetsTheirReleases) {
+  struct Case {
+    const char* what;
+    std::vector<std::pair<uintptr_t, intptr_t>> reports;
+    std::vector<Event> added;  // after the recorded events
+  };
+  const Case cases[] = {
+      {"nothing held", {{0x41, kDown}, {0x41, kUp}}, {}},
+      {"Shift held after A", {{0xA0, kDown}, {0x41, kDown}, {0x41, kUp}}, {{0xA0, 1, 0}}},
+      {"Ctrl and Alt held: Alt goes first", {{0xA2, kDown}, {0xA4, kDown}}, {{0xA4, 1, 0}, {0xA2, 1, 0}}},
+      {"Tab pressed twice", {{0x09, kDown}, {0x41, kDown}, {0x41, kUp}, {0x09, kDown}}, {{0x09, 1, 0}}},
+      {"the on-screen left button", {{0xC1, kDown}}, {{0xC1, 1, 0}}},
+      {"a key released that went down before the recording", {{0x11, kUp}}, {}},
+  };
+  // However the recording ends.
+  const struct {
+    const char* what;
+    void (*stop)(MacroEditor&);
+  } stops[] = {
+      {"record button", [](MacroEditor& e) { e.Record(); }},
+      {"another macro", [](MacroEditor& e) { e.SelectMacro(1); }},
+      {"new macro", [](MacroEditor& e) { e.NewMacro(); }},
+      {"OK", [](MacroEditor& e) { e.Ok(); }},
+  };
+  for (const auto& stop : stops) {
+    for (const Case& c : cases) {
+      SCOPED_TRACE(std::string(stop.what) + ": " + c.what);
+      RecordInto(2, 0);
+      for (const auto& [vk, flags] : c.reports) Key(vk, flags);
+      std::vector<Event> expected = Events(0);
+      expected.insert(expected.end(), c.added.begin(), c.added.end());
+      stop.stop(editor);
+      EXPECT_EQ(Events(0), expected);
+      // The same keys' releases, arriving late, add nothing.
+      for (const auto& [vk, flags] : c.reports) Key(vk, kUp);
+      EXPECT_EQ(Events(0), expected);
+    }
+  }
+  // OK stores the releases with the macro.
+  RecordInto(1, 0);
+  Key(0xA0, kDown);
+  ASSERT_TRUE(editor.Ok());
+  EXPECT_EQ(macro::TheMacroStore.macros[0].eventCount, 2);
+  EXPECT_EQ(macro::TheMacroStore.macros[0].events[1].vk, 0xA0);
+  EXPECT_EQ(macro::TheMacroStore.macros[0].events[1].released, 1);
 }
 
-TEST_F(MacroEditorTest, RecordingStopsAtOneHundredAndNinetyNineEvents) {
+TEST_F(MacroEditorTest, TheReleasesAddedAtTheEndAreListed) {
+  RecordInto(1, 0);
+  Key(0xA2, kDown);
+  Key(0x43, kDown);
+  editor.Record();
+  EXPECT_EQ(shown.eventRows, (std::vector<ShownEditor::Row>{{u"LCtrl", RowKind::KeyPress},
+                                                            {u"C", RowKind::KeyPress},
+                                                            {u"C", RowKind::KeyRelease},
+                                                            {u"LCtrl", RowKind::KeyRelease}}));
+  EXPECT_EQ(shown.selectedEvent, 3);
+}
+
+TEST_F(MacroEditorTest, RecordingStopsAtOneHundredAndNinetyNineEventsKeepingRoomForReleases) {
+  // Typing on and on: the last press that fits is the one whose release
+  // still fits, so the macro ends released, one event short of the limit.
   RecordInto(1, 0);
   for (int i = 0; i < 250; ++i) Key(0x41, i % 2 ? kUp : kDown);
-  EXPECT_EQ(list.Macro(0)->eventCount, 199);
-  EXPECT_EQ(shown.eventRows.size(), 199u);
+  EXPECT_EQ(list.Macro(0)->eventCount, 198);
+  EXPECT_EQ(list.Macro(0)->events[197].released, 1);
+  editor.Record();
+  EXPECT_EQ(list.Macro(0)->eventCount, 198);
+  EXPECT_EQ(shown.eventRows.size(), 198u);
+
+  // Shift held the whole time: room for its release is kept as well, and
+  // it comes last.
+  RecordInto(1, 0);
+  Key(0xA0, kDown);
+  for (int i = 0; i < 250; ++i) Key(0x41, i % 2 ? kUp : kDown);
+  EXPECT_EQ(list.Macro(0)->eventCount, 197);
+  editor.Record();
+  ASSERT_EQ(list.Macro(0)->eventCount, 198);
+  EXPECT_EQ(Events(0)[196], (Event{0x41, 1, 0}));
+  EXPECT_EQ(Events(0)[197], (Event{0xA0, 1, 0}));
+
+  // A release owed takes the very last of the 199 places.
+  RecordInto(1, 0);
+  Key(0xA0, kDown);
+  for (int i = 0; i < 250; ++i) Key(0x41, i % 2 ? kUp : kDown);
+  Key(0x42, kDown);  // no room for B's press and both releases
+  Key(0x42, kUp);    // a release owes nothing: it fits beside Shift's
+  Key(0xA0, kUp);
+  ASSERT_EQ(list.Macro(0)->eventCount, 199);
+  EXPECT_EQ(Events(0)[197], (Event{0x42, 1, 0}));
+  EXPECT_EQ(Events(0)[198], (Event{0xA0, 1, 0}));
   EXPECT_EQ(list.Macro(0)->events[199].vk, 0);
 }
 
@@ -426,8 +499,8 @@ TEST_F(MacroEditorTest, ModifyChangesOnlyASelectedPause) {
       {1, u"500", 500, 60},   // the pause after the press
       {3, u"75", 500, 75},    // the pause after the release, past the unnamed event
       {3, u"0", 500, 1},      // at least 1 ms
-      {3, u"abc", 500, 1},
       {9, u"200", 500, 1},    // no such row
+      {1, u"60000", 60000, 1},  // a minute at most
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.row);
@@ -435,9 +508,76 @@ TEST_F(MacroEditorTest, ModifyChangesOnlyASelectedPause) {
     EXPECT_EQ(list.Macro(0)->events[0].delayMs, c.first);
     EXPECT_EQ(list.Macro(0)->events[2].delayMs, c.last);
   }
+  EXPECT_TRUE(shown.messages.empty());
   editor.ModifyPause(1, u"250");
   EXPECT_EQ(shown.eventRows[1], (ShownEditor::Row{u"250 ms", RowKind::Pause}));
   EXPECT_EQ(shown.selectedEvent, 1);
+}
+
+TEST_F(MacroEditorTest, APauseOutsideOneMinuteOrNotInDigitsIsRefusedWithAMessage) {
+  FillStore(1);
+  macro::tagMACROINFO& m = macro::TheMacroStore.macros[0];
+  m.eventCount = 1;
+  m.events[0] = {0x41, 0, {}, 30};
+  editor.Open(0);  // rows: A press, 30 ms
+  for (const char16_t* box : {u"60001", u"2147483647", u"4294967297", u"99999999999999999999", u"", u"abc",
+                              u"12a", u"-5", u" 250"}) {
+    SCOPED_TRACE(platform::NarrowAscii(box));
+    shown.messages.clear();
+    editor.ModifyPause(1, box);
+    EXPECT_EQ(list.Macro(0)->events[0].delayMs, 30);
+    EXPECT_EQ(shown.messages, (std::vector<std::u16string>{u"Pause from 1 to 60000 ms."}));
+  }
+}
+
+TEST(MacroPauseText, DigitsUpToOneMinuteAreAPause) {
+  struct Case {
+    const char16_t* text;
+    bool accepted;
+    int32_t ms;
+  };
+  const Case cases[] = {{u"0", true, 0},          {u"1", true, 1},          {u"250", true, 250},
+                        {u"060000", true, 60000}, {u"60000", true, 60000},  {u"60001", false, 0},
+                        {u"65536", false, 0},     {u"4294967296", false, 0}, {u"", false, 0},
+                        {u"+5", false, 0},        {u"5 ", false, 0}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(platform::NarrowAscii(c.text));
+    int32_t ms = -1;
+    EXPECT_EQ(macro::ReadPause(c.text, ms), c.accepted);
+    if (c.accepted) EXPECT_EQ(ms, c.ms);
+  }
+}
+
+TEST(MacroNameEdit, TypingIsHeldToTenCharactersButANameAsItWasStaysWhole) {
+  struct Case {
+    const char* what;
+    const char16_t* stored;
+    const char16_t* edited;
+    const char16_t* name;
+  };
+  const Case cases[] = {
+      {"typed over a short name", u"New macro", u"Signature123", u"Signature1"},
+      {"a 13-character name left as it was", u"Macro nouveau", u"Macro nouveau", u"Macro nouveau"},
+      {"the long name shortened", u"Macro nouveau", u"Macro nouvea", u"Macro nouvea"},
+      {"replaced by ten typed", u"Macro nouveau", u"abcdefghij", u"abcdefghij"},
+      {"a short name left as it was", u"M0", u"M0", u"M0"},
+      {"emptied", u"Macro nouveau", u"", u""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    EXPECT_EQ(macro::RenamedName(c.stored, c.edited), c.name);
+  }
+}
+
+TEST_F(MacroEditorTest, AnUnchangedLongNameSurvivesRenaming) {
+  FillStore(1);
+  macro::SetMacroName(macro::TheMacroStore.macros[0], u"Macro nouveau");
+  editor.Open(0);
+  editor.RenameMacro(0, u"Macro nouveau");  // the edit opened and closed again
+  EXPECT_EQ(macro::MacroName(*list.Macro(0)), u"Macro nouveau");
+  EXPECT_EQ(shown.macroRows[0], u"Macro nouveau");
+  EXPECT_TRUE(editor.Ok());
+  EXPECT_EQ(macro::MacroName(macro::TheMacroStore.macros[0]), u"Macro nouveau");
 }
 
 TEST_F(MacroEditorTest, RenamingKeepsTenCharactersAndAnEmptyNameGetsTheDefault) {

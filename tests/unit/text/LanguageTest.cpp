@@ -130,6 +130,8 @@ const char* const kLanguageKeys[] = {
     "tc_msg1",
     // main window tabs
     "tc_mouse", "tc_keyboard",
+    // the macro editor's refusal of a pause
+    "tc_macro_msg4",
 };
 
 TEST_F(LanguageTest, TheLanguageFilesKeysFillTheTableInTheirOrder) {

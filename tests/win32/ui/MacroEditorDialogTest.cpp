@@ -1,7 +1,8 @@
 // The macro editor window on the program's skin, with the keyboard-hook
 // library from the distribution folder: its layout, keys that must not close
 // it, renaming in place, recording keys and the on-screen mouse buttons, and
-// the number boxes keeping their keys out of a recording.
+// the keyboard belonging to the macro while it records: keys typed into a
+// number box, Tab, the arrows and Alt+F4 are recorded and reach nothing.
 
 #include <windows.h>
 
@@ -10,6 +11,7 @@
 #include <cstring>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "UiTestSupport.h"
 #include "config/MacroStore.h"
@@ -17,6 +19,7 @@
 #include "fakes/ConfigFixtures.h"
 #include "platform/MemoryRegistry.h"
 #include "platform/WideText.h"
+#include "platform/win32/WideString.h"
 #include "text/LabelTable.h"
 #include "ui/dialogs/DlgMacro.h"
 #include "win32/DistFolder.h"
@@ -33,6 +36,24 @@ void Type(WORD vk) {
   input[0].ki.wVk = input[1].ki.wVk = vk;
   input[1].ki.dwFlags = KEYEVENTF_KEYUP;
   SendInput(2, input, sizeof(INPUT));
+}
+
+// Alt held, F4 typed, Alt let go.
+void TypeAltF4() {
+  INPUT input[4] = {};
+  const WORD keys[4] = {VK_MENU, VK_F4, VK_F4, VK_MENU};
+  for (int i = 0; i < 4; ++i) {
+    input[i].type = INPUT_KEYBOARD;
+    input[i].ki.wVk = keys[i];
+    input[i].ki.dwFlags = i < 2 ? 0 : KEYEVENTF_KEYUP;
+  }
+  SendInput(4, input, sizeof(INPUT));
+}
+
+std::vector<std::u16string> EventRows(ui::CDlgMacro& dialog) {
+  std::vector<std::u16string> rows;
+  for (int i = 0; i < dialog.EventList().Count(); ++i) rows.push_back(dialog.EventList().RowText(i));
+  return rows;
 }
 
 class MacroEditorDialog : public ::testing::Test {
@@ -158,15 +179,15 @@ TEST_F(MacroEditorDialog, ADoubleClickedNameIsEditedInPlaceAndKeptToTenCharacter
   }
 }
 
-TEST_F(MacroEditorDialog, RecordsKeysAndTheOnScreenMouseButtonsButNotTheNumberBoxes) {
+TEST_F(MacroEditorDialog, RecordsKeysAndTheOnScreenMouseButtonsAndANumberBoxTakesNoKey) {
   ui::CDlgMacro dialog(nullptr, wintest::DistFolder(), 0);
   std::vector<std::u16string> rows;
   auto rowsNow = [&] {
-    rows.clear();
-    for (int i = 0; i < dialog.EventList().Count(); ++i) rows.push_back(dialog.EventList().RowText(i));
+    rows = EventRows(dialog);
     return rows;
   };
-  bool keysArrived = false, buttonArrived = false, boxTypedAlone = false, afterBox = false;
+  bool keysArrived = false, buttonArrived = false, afterBox = false;
+  std::u16string boxText;
   ModalScript script(dialog, {[&] {
                                 SetForegroundWindow(dialog.Handle());
                                 uitest::Click(dialog.RecordButton());
@@ -178,26 +199,26 @@ TEST_F(MacroEditorDialog, RecordsKeysAndTheOnScreenMouseButtonsButNotTheNumberBo
                                 buttonArrived = PumpUntil([&] { return rowsNow().size() == 4; });
                               },
                               [&] {
-                                // Keys typed into a focused number box stay out of the macro.
+                                // A number box with the focus takes nothing while
+                                // recording: its keys are the macro's.
                                 uitest::Click(dialog.LoopSwitch());
                                 SetFocus(GetDlgItem(dialog.Handle(), 1001));
                                 Type('7');
-                                uitest::PumpFor(300);
-                                boxTypedAlone = rowsNow().size() == 4;
-                                SetFocus(dialog.RecordButton());
-                                Type('B');
                                 afterBox = PumpUntil([&] { return rowsNow().size() == 6; });
+                                wchar_t text[16] = {};
+                                GetWindowTextW(GetDlgItem(dialog.Handle(), 1001), text, 16);
+                                boxText = platform::win32::FromWide(text);
                               },
                               [&] { uitest::Click(dialog.OkButton()); }});
   EXPECT_EQ(script.Run(), IDOK);
   EXPECT_TRUE(keysArrived);
   EXPECT_TRUE(buttonArrived);
-  EXPECT_TRUE(boxTypedAlone);
   EXPECT_TRUE(afterBox);
-  EXPECT_EQ(rows, (std::vector<std::u16string>{u"A", u"A", u"LButton", u"LButton", u"B", u"B"}));
+  EXPECT_EQ(boxText, u"100");
+  EXPECT_EQ(rows, (std::vector<std::u16string>{u"A", u"A", u"LButton", u"LButton", u"7", u"7"}));
   const macro::tagMACROINFO& stored = macro::TheMacroStore.macros[0];
   ASSERT_EQ(stored.eventCount, 6);
-  const uint8_t codes[6][2] = {{0x41, 0}, {0x41, 1}, {0xC1, 0}, {0xC1, 1}, {0x42, 0}, {0x42, 1}};
+  const uint8_t codes[6][2] = {{0x41, 0}, {0x41, 1}, {0xC1, 0}, {0xC1, 1}, {0x37, 0}, {0x37, 1}};
   for (int i = 0; i < 6; ++i) {
     EXPECT_EQ(stored.events[i].vk, codes[i][0]) << i;
     EXPECT_EQ(stored.events[i].released, codes[i][1]) << i;
@@ -205,6 +226,51 @@ TEST_F(MacroEditorDialog, RecordsKeysAndTheOnScreenMouseButtonsButNotTheNumberBo
   }
   EXPECT_EQ(stored.loopEnabled, 1);
   EXPECT_EQ(registry.WriteCount(config::kMacroKey, config::kMacroValue), 1);
+}
+
+TEST_F(MacroEditorDialog, WhileRecordingTabArrowsAndAltF4AreRecordedAndMoveNothing) {
+  ui::CDlgMacro dialog(nullptr, wintest::DistFolder(), 0);
+  HWND focusBefore = nullptr, focusAfter = nullptr;
+  bool recorded = false, stillRecording = false, stillOpen = false;
+  int selectedMacro = -1;
+  std::vector<std::u16string> rows;
+  ModalScript script(dialog, {[&] {
+                                SetForegroundWindow(dialog.Handle());
+                                uitest::Click(dialog.RecordButton());
+                                SetFocus(dialog.MacroList().Handle());
+                                focusBefore = GetFocus();
+                                for (WORD key : {WORD{VK_TAB}, WORD{VK_DOWN}, WORD{VK_DOWN}, WORD{VK_ESCAPE}}) Type(key);
+                                TypeAltF4();
+                                recorded = PumpUntil([&] { return EventRows(dialog).size() == 12; });
+                                rows = EventRows(dialog);
+                                focusAfter = GetFocus();
+                                stillRecording = dialog.Editor().Recording();
+                                stillOpen = IsWindowVisible(dialog.Handle()) && dialog.IsModal();
+                                selectedMacro = dialog.MacroList().Selection();
+                              },
+                              [&] { uitest::Click(dialog.OkButton()); }});
+  EXPECT_EQ(script.Run(), IDOK);
+  EXPECT_TRUE(recorded);
+  EXPECT_EQ(rows, (std::vector<std::u16string>{u"Tab", u"Tab", u"Down", u"Down", u"Down", u"Down", u"Esc", u"Esc",
+                                               u"LAlt", u"F4", u"F4", u"LAlt"}));
+  EXPECT_EQ(focusAfter, focusBefore);
+  EXPECT_EQ(selectedMacro, 0);
+  EXPECT_TRUE(stillRecording);
+  EXPECT_TRUE(stillOpen);
+  const macro::tagMACROINFO& stored = macro::TheMacroStore.macros[0];
+  ASSERT_EQ(stored.eventCount, 12);
+  EXPECT_EQ(stored.events[8].vk, 0xA4);
+  EXPECT_EQ(stored.events[9].vk, 0x73);
+}
+
+TEST_F(MacroEditorDialog, OutsideARecordingAltF4ClosesItAsCancel) {
+  ui::CDlgMacro dialog(nullptr, wintest::DistFolder(), 0);
+  ModalScript script(dialog, {[&] {
+    SetForegroundWindow(dialog.Handle());
+    TypeAltF4();
+  }});
+  EXPECT_EQ(script.Run(), IDCANCEL);
+  EXPECT_EQ(registry.WriteCount(config::kMacroKey, config::kMacroValue), 0);
 }
 
 }  // namespace
