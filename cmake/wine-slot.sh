@@ -9,7 +9,10 @@
 # windows, registry or simulator. The command learns its slot from
 # VN24G_WINE_SLOT_DIR. A slot is taken with a lock held until the command
 # ends; when every slot is taken, the script waits for one to come free.
+# What runs in a slot runs on virtual screens, never on the display of the
+# person who started the tests, where two slots would take each other's focus.
 set -eu
+unset DISPLAY
 build=$1
 shift
 slots=$(nproc 2>/dev/null || echo 1)
