@@ -16,7 +16,7 @@ tools/scripts/install-packages.sh
 
 jobs=$(nproc 2>/dev/null || echo 2)
 cmake --preset windows-sim >/dev/null
-cmake --build build/windows-sim -j"$jobs" --target vn24g vn24gsim
+cmake --build build/windows-sim -j"$jobs" --target vn24g vn24gsim vn24g_windowprobe
 
 build="$root/build/windows-sim"
 demo="$build/demo"
@@ -35,10 +35,16 @@ headless=0
 if [ -z "${DISPLAY:-}" ]; then
   headless=1
   command -v Xvfb >/dev/null
-  Xvfb :93 -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  # Xvfb picks a display number nobody uses and tells it once it is ready.
+  fifo="$demo/display.$$"
+  rm -f "$fifo"
+  mkfifo "$fifo"
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 </dev/null &
   xvfb_pid=$!
-  export DISPLAY=:93
-  sleep 1
+  read -r number <"$fifo" || true
+  rm -f "$fifo"
+  [ -n "$number" ] || { echo "The virtual screen did not start."; exit 1; }
+  export DISPLAY=":$number"
 fi
 
 cleanup() {
@@ -49,8 +55,9 @@ cleanup() {
 trap cleanup EXIT INT TERM
 
 sim quit >/dev/null 2>&1 || true
-sim start --driver on --receivers 2000 >/dev/null 2>&1 </dev/null &
-sleep 2
+# The simulator answers once it has started; its start command returns then.
+sim start --driver on --receivers 2000 >/dev/null 2>&1 </dev/null ||
+  { echo "The device simulator did not start."; exit 1; }
 echo "Simulator running: driver present, receiver 0x2000 plugged in."
 
 # A Wine desktop of its own gives the program a task bar with a tray area.
@@ -82,30 +89,48 @@ if [ "$headless" = 0 ]; then
 fi
 
 shot() { import -window root "$shots/$1.png"; echo "  screenshot $shots/$1.png"; }
-desktop_window() { xdotool search --name "VN24G" 2>/dev/null | head -n 1; }
+# The program's windows live inside the Wine desktop, out of reach of X
+# tools: the window probe looks at them from inside.
+probe() { wine "$build/tests/vn24g_windowprobe.exe" "$@" 2>/dev/null | tr -d '\r'; }
+title="Varnok 2.4G Wireless Configuration"
+# await SECONDS WHAT COMMAND...: until COMMAND succeeds, or gives up saying WHAT.
+await() {
+  limit=$1 what=$2
+  shift 2
+  deadline=$(($(date +%s) + limit))
+  until "$@" >/dev/null 2>&1; do
+    if [ "$(date +%s)" -ge "$deadline" ]; then
+      echo "Gave up: $what (waited $limit s)."
+      exit 1
+    fi
+    sleep 0.3
+  done
+}
+window_is() { [ "$(probe state "$2")" = "$1" ]; }
+window_gone() { ! probe state "$1" >/dev/null; }
+menu_open() { probe list | grep -q '^#32768 '; }
+menu_closed() { ! menu_open; }
 
 echo
 echo "No display: walking through the first start on a virtual screen."
-sleep 8
+await 120 "the device question did not appear" window_is shown "Choose Your Device"
 shot 1-device-selection
 # The model list has the focus: take the first model and confirm.
-xdotool key Down
-sleep 0.5
-xdotool key Return
-sleep 6
+xdotool key Down Return
+await 60 "the device question did not close" window_gone "Choose Your Device"
+await 60 "the program did not settle in the tray" window_is hidden "$title"
 shot 2-tray-icon-and-balloon
 # The tray icon sits at the right end of the Wine desktop's task bar.
-xdotool mousemove $((width - 12)) $((height - 10))
-sleep 0.3
+xdotool mousemove --sync $((width - 12)) $((height - 10))
 xdotool click --repeat 2 --delay 80 1
-sleep 4
+await 60 "the window did not open from the tray" window_is shown "$title"
 shot 3-main-window
-xdotool mousemove $((width - 12)) $((height - 10))
+xdotool mousemove --sync $((width - 12)) $((height - 10))
 xdotool click 3
-sleep 2
+await 30 "the tray menu did not open" menu_open
 shot 4-tray-menu
 xdotool key Escape
-sleep 1
+await 30 "the tray menu did not close" menu_closed
 sim log > "$demo/driver-log.txt" 2>&1 || true
 echo "What the program told the driver: $demo/driver-log.txt"
 echo "CurDevice recorded: $(grep CurDevice "$demo/VNType.ini" | tr -d '\r')"

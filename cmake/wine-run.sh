@@ -6,7 +6,15 @@
 # several seconds and CTest starts tests in parallel, so the first caller
 # creates it under a lock and the others wait. Without a display, one Xvfb
 # server is started for the build tree and shared by all tests.
+#
+# An end-to-end script runs in a Wine slot of its own (cmake/wine-slot.sh,
+# VN24G_WINE_SLOT_DIR): the prefix and the Xvfb server are then the slot's,
+# so scripts in other slots never see its windows, its simulator or its
+# registry.
 set -e
+# A lock the caller holds (the slot's) is not handed on to Wine's servers,
+# which may outlive the caller.
+exec 8>&-
 
 exe="$1"
 shift
@@ -20,13 +28,14 @@ if [ ! -f "$build_dir/CMakeCache.txt" ]; then
   mkdir -p "$build_dir"
 fi
 
-export WINEPREFIX="${VN24G_WINEPREFIX:-$build_dir/wineprefix}"
+state_dir="${VN24G_WINE_SLOT_DIR:-$build_dir}"
+export WINEPREFIX="${VN24G_WINEPREFIX:-$state_dir/wineprefix}"
 VN24G_CMAKE_DIR=$(cd "$(dirname "$0")" && pwd)
 . "$VN24G_CMAKE_DIR/wine-env.sh"
 
 start_xvfb() {
-  display_file="$build_dir/xvfb.display"
-  pid_file="$build_dir/xvfb.pid"
+  display_file="$state_dir/xvfb.display"
+  pid_file="$state_dir/xvfb.pid"
   if [ -f "$display_file" ] && [ -f "$pid_file" ]; then
     number=$(cat "$display_file")
     pid=$(cat "$pid_file")
@@ -36,7 +45,7 @@ start_xvfb() {
       return
     fi
   fi
-  fifo="$build_dir/xvfb.fifo.$$"
+  fifo="$state_dir/xvfb.fifo.$$"
   rm -f "$fifo"
   mkfifo "$fifo"
   setsid Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 < /dev/null &
@@ -47,7 +56,7 @@ start_xvfb() {
   echo ":$number"
 }
 
-exec 9>"$build_dir/wineprefix.lock"
+exec 9>"$state_dir/wineprefix.lock"
 flock 9
 if [ -z "$DISPLAY" ]; then
   DISPLAY=$(start_xvfb)

@@ -32,8 +32,19 @@ SetCompressor /SOLID lzma
 
 !define MAKER "Varnok"
 !define PRODUCT "VN24G"
-; The program keeps its settings here, under HKEY_LOCAL_MACHINE.
+; The program keeps its settings here, under HKEY_LOCAL_MACHINE, in the
+; 32-bit view of the registry whichever flavour is installed, so the 32-bit
+; and the 64-bit program share them: every access to this key below stands
+; between SetRegView 32 and SetRegView default. (The uninstall and start-up
+; entries are the system's keys and stay in the setup's own view.)
 !define SETTINGS_KEY "Software\${MAKER}\${PRODUCT}"
+; The same key as an object name for access lists: a 64-bit setup names the
+; 32-bit view's key by its path, a 32-bit one is sent there by the system.
+!if "${ARCH}" == "x86_64"
+  !define SETTINGS_OBJECT "MACHINE\SOFTWARE\WOW6432Node\${MAKER}\${PRODUCT}"
+!else
+  !define SETTINGS_OBJECT "MACHINE\${SETTINGS_KEY}"
+!endif
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\${PRODUCT}"
 !define RUN_KEY "Software\Microsoft\Windows\CurrentVersion\Run"
 !define PROGRAM "vn24g.exe"
@@ -137,7 +148,9 @@ Section "${TITLE}" SectionProgram
   ; or, after an uninstall that kept the settings, from the settings.
   ReadINIStr $3 "$INSTDIR\${DEVICE_LIST}" "CUR_DEVICE" "CurDevice"
   ${If} $3 == ""
+    SetRegView 32
     ReadRegStr $3 HKLM "${SETTINGS_KEY}" "CurDevice"
+    SetRegView default
   ${EndIf}
 
   !insertmacro InstallFiles
@@ -152,9 +165,11 @@ Section "${TITLE}" SectionProgram
   ; users may read, set values and create keys below the settings key, and
   ; change the device list. Nothing else in the folder becomes writable.
   ; (Writing a value makes the key; the value itself is not wanted.)
+  SetRegView 32
   WriteRegStr HKLM "${SETTINGS_KEY}" "CurDevice" ""
   DeleteRegValue HKLM "${SETTINGS_KEY}" "CurDevice"
-  StrCpy $R0 "MACHINE\${SETTINGS_KEY}"
+  SetRegView default
+  StrCpy $R0 "${SETTINGS_OBJECT}"
   StrCpy $R1 4
   StrCpy $R2 "D:(A;CI;0x2001f;;;BU)"
   Call GrantAccess
@@ -234,13 +249,17 @@ Section "Uninstall"
     ReadINIStr $2 "$INSTDIR\${DEVICE_LIST}" "CUR_DEVICE" "CurDevice"
     ${If} $2 != ""
     ${AndIf} $2 != "0"
+      SetRegView 32
       WriteRegStr HKLM "${SETTINGS_KEY}" "CurDevice" $2
+      SetRegView default
     ${EndIf}
     Goto settings_done
   ${EndIf}
   remove_settings:
+  SetRegView 32
   DeleteRegKey HKLM "${SETTINGS_KEY}"
   DeleteRegKey /ifempty HKLM "Software\${MAKER}"
+  SetRegView default
   settings_done:
 
   !insertmacro UninstallFiles

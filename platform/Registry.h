@@ -20,8 +20,8 @@ inline constexpr uint32_t kRegBinary = 3;
 inline constexpr uint32_t kRegDword = 4;
 
 // KEY_READ | KEY_SET_VALUE | KEY_CREATE_SUB_KEY: every key the program opens
-// is opened with this mask. No 64-bit view flag: a 32-bit build keeps its
-// values in the 32-bit view the system gives it.
+// is opened with this mask. The Windows service adds the flag of the 32-bit
+// view, so the 32-bit and the 64-bit build share one set of settings.
 inline constexpr uint32_t kRegistryAccess = 0x2001F;
 
 // An open key; 0 is never a valid key.

@@ -25,7 +25,7 @@ reg() { (cd "$build" && "$run" reg "$@" >/dev/null 2>&1); }
 finish() {
   [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null
   "$run" "$simulator" quit >/dev/null 2>&1 || true
-  reg delete "$model_key" /f || true
+  reg delete "$model_key" /f /reg:32 || true
 }
 launches() { find "$home/presses" -name '*.txt' | wc -l; }
 await_launches() {
@@ -54,7 +54,7 @@ for position, code in enumerate([1, 2, 3, 4, 5, 9, 10, 16, 17, 86, 87]):
 print(record.hex())
 PY
 )
-reg add "$model_key" /v ButtonSetting /t REG_BINARY /d "$settings" /f || fail "the settings could not be stored"
+reg add "$model_key" /v ButtonSetting /t REG_BINARY /d "$settings" /f /reg:32 || fail "the settings could not be stored"
 
 "$run" "$simulator" quit
 sim start || fail "the simulator did not start"

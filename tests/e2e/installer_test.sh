@@ -55,13 +55,23 @@ tempo="Varnok Tempo K7"
 FN_SELECT_ALL=0x44
 help_log="$home/help-opened.txt"
 
-# reg_value KEY NAME: prints the value's data; fails when there is none.
+# The program's settings live in the registry's 32-bit view whichever
+# flavour is installed; on a 64-bit system that view is a key of its own.
+settings_view=/reg:32
+if [ "$("$repo/cmake/wine-arch.sh")" = win64 ]; then
+  settings_object='MACHINE\SOFTWARE\WOW6432Node\Varnok\VN24G'
+else
+  settings_object='MACHINE\SOFTWARE\Varnok\VN24G'
+fi
+
+# reg_value KEY NAME [VIEW]: prints the value's data; fails when there is none.
 reg_value() {
-  w reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' |
+  w reg query "$1" /v "$2" ${3:-} 2>/dev/null | tr -d '\r' |
     awk -v name="$2" '$1 == name { sub(/^ *[^ ]+ +[^ ]+ +/, ""); print; found = 1 } END { exit !found }'
 }
-no_reg_value() { ! reg_value "$1" "$2" >/dev/null; }
-reg_key_exists() { w reg query "$1" >/dev/null 2>&1; }
+no_reg_value() { ! reg_value "$@" >/dev/null; }
+# reg_key_exists KEY [VIEW]
+reg_key_exists() { w reg query "$1" ${2:-} >/dev/null 2>&1; }
 installed_model() { sed -n 's/^CurDevice=\(.*\)$/\1/p' "$install_dir/VNType.ini" | tr -d '\r'; }
 stored_keys() { probe assignments "$tempo" | sed -n 's/^keys //p'; }
 
@@ -84,7 +94,7 @@ nothing_installed_left() {
 # Users may read, set values and create keys under the settings key, and
 # so under every model's key below it.
 users_may_store_settings() {
-  probe access key 'MACHINE\SOFTWARE\Varnok\VN24G' >"$home/access.out" || return 1
+  probe access key "$settings_object" >"$home/access.out" || return 1
   while read -r kind sid mask flags; do
     [ "$kind" = allow ] && [ "$sid" = S-1-5-32-545 ] || continue
     # The access the program asks for, handed down to the keys below
@@ -105,7 +115,7 @@ restore_prefix() {
   w reg delete 'HKCR\VN24G.HelpRecorder' /f >/dev/null 2>&1
   w reg delete "$uninstall_key" /f >/dev/null 2>&1
   w reg delete "$run_key" /v VN24G /f >/dev/null 2>&1
-  w reg delete 'HKLM\Software\Varnok' /f >/dev/null 2>&1
+  w reg delete 'HKLM\Software\Varnok' /f /reg:32 >/dev/null 2>&1
   rm -rf "$maker_dir" "$menu_dir"
 }
 trap 'restore_prefix; session_end' EXIT
@@ -138,7 +148,7 @@ mismatch=$(installed_as_built) || fail "the installed $mismatch differs from the
 [ "$(reg_value "$run_key" VN24G)" = "\"$install_win\\vn24g.exe\"" ] ||
   fail "the program does not start with Windows: \"$(reg_value "$run_key" VN24G)\""
 users_may_store_settings || fail "users may not store settings:
-$(probe access key 'MACHINE\SOFTWARE\Varnok\VN24G')"
+$(probe access key "$settings_object")"
 
 echo "the installed program starts from its Start-menu shortcut"
 start_simulator 2000
@@ -168,14 +178,14 @@ await 20 "the close button did not hide the window" window_is hidden
 echo "a second installation over the running program keeps the choices"
 probe assign "$tempo" key 4 $FN_SELECT_ALL || fail "could not store a setting: $(cat "$home/last.out.err")"
 settings_before=$(stored_keys)
-reg_value "$settings_key\\24GMacro" MacroSetting >/dev/null || fail "the program stored no macros"
+reg_value "$settings_key\\24GMacro" MacroSetting $settings_view >/dev/null || fail "the program stored no macros"
 rm "$install_dir/help.chm"
 w "$setup" /S /NOSTARTUP || fail "the second setup.exe /S ended with status $?"
 window_exists && fail "the second installation did not end the running program"
 mismatch=$(installed_as_built) || fail "after the second installation $mismatch differs from the built one"
 [ "$(installed_model)" = 0x9070 ] || fail "the second installation changed the device to \"$(installed_model)\""
 [ "$(stored_keys)" = "$settings_before" ] || fail "the second installation changed the settings: $(stored_keys)"
-reg_value "$settings_key\\24GMacro" MacroSetting >/dev/null || fail "the second installation lost the macros"
+reg_value "$settings_key\\24GMacro" MacroSetting $settings_view >/dev/null || fail "the second installation lost the macros"
 no_reg_value "$run_key" VN24G || fail "/NOSTARTUP left the start with Windows"
 users_may_store_settings || fail "after the second installation users may not store settings"
 
@@ -190,16 +200,16 @@ window_exists && fail "the uninstaller did not end the running program"
 reg_key_exists "$uninstall_key" && fail "the program is still listed in Add/Remove Programs"
 no_reg_value "$run_key" VN24G || fail "the start with Windows was left behind"
 [ "$(stored_keys)" = "$settings_before" ] || fail "the uninstaller changed the settings: $(stored_keys)"
-reg_value "$settings_key\\24GMacro" MacroSetting >/dev/null || fail "the uninstaller deleted the macros"
-[ "$(reg_value "$settings_key" CurDevice)" = 0x9070 ] || fail "the uninstaller did not keep the device choice"
+reg_value "$settings_key\\24GMacro" MacroSetting $settings_view >/dev/null || fail "the uninstaller deleted the macros"
+[ "$(reg_value "$settings_key" CurDevice $settings_view)" = 0x9070 ] || fail "the uninstaller did not keep the device choice"
 
 echo "installing again brings back the device choice"
 w "$setup" /S || fail "setup.exe /S ended with status $?"
 [ "$(installed_model)" = 0x9070 ] || fail "the new installation has the device \"$(installed_model)\""
-no_reg_value "$settings_key" CurDevice || fail "the kept device choice stayed in the settings"
+no_reg_value "$settings_key" CurDevice $settings_view || fail "the kept device choice stayed in the settings"
 
 echo "uninstall.exe /S /REMOVESETTINGS removes the settings too"
 w "$install_dir/uninstall.exe" /S /REMOVESETTINGS || fail "the uninstaller ended with status $?"
 await 120 "the uninstaller did not remove the installation" nothing_installed_left
-reg_key_exists 'HKLM\Software\Varnok' && fail "the settings were left behind"
+reg_key_exists 'HKLM\Software\Varnok' $settings_view && fail "the settings were left behind"
 echo "installer: ok"

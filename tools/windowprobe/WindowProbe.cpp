@@ -233,7 +233,7 @@ int Balloons() {
 // missing or not a whole record.
 bool ReadRecord(const wchar_t* model, HKEY& key, config::tagVARNOK24G_DATA_& record) {
   const std::wstring path = std::wstring(kSettingsRoot) + model;
-  if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_READ | KEY_WRITE, &key) != ERROR_SUCCESS) {
+  if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_READ | KEY_WRITE | KEY_WOW64_32KEY, &key) != ERROR_SUCCESS) {
     std::fputs("vn24g_windowprobe: the model has no settings key\n", stderr);
     return false;
   }
@@ -294,7 +294,7 @@ int Assign(const wchar_t* model, const wchar_t* kind, const wchar_t* position, c
 int Macros() {
   static macro::MacroStore store;
   HKEY key = nullptr;
-  if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kMacroKey, 0, KEY_READ, &key) != ERROR_SUCCESS) {
+  if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kMacroKey, 0, KEY_READ | KEY_WOW64_32KEY, &key) != ERROR_SUCCESS) {
     std::fputs("vn24g_windowprobe: no macro key\n", stderr);
     return 1;
   }

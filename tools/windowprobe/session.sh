@@ -2,10 +2,11 @@
 # after they set `build` (the build folder), `repo` (the source tree) and
 # `name` (a short name for their files):
 #   - a virtual screen (Xvfb) of its own, killed at the end;
-#   - a Wine prefix of its own, shared by these scripts one at a time (a
-#     lock), whose desktop is a 1024x720 virtual desktop with a task bar and
-#     a tray, so the program, the simulator, the probe and the target
-#     windows all live on the same desktop;
+#   - a Wine prefix of its own, in the script's Wine slot (cmake/wine-slot.sh;
+#     scripts started by hand share one, a lock keeping them one at a time),
+#     whose desktop is a 1024x720 virtual desktop with a task bar and a tray,
+#     so the program, the simulator, the probe and the target windows all
+#     live on the same desktop;
 #   - a fresh copy of the program folder in $home, nothing stored in the
 #     registry for the program, and the device simulator beside it;
 #   - screenshots in $shots, named after the script and the step.
@@ -31,7 +32,8 @@ title="Varnok 2.4G Wireless Configuration"
 desktop_width=1024
 desktop_height=720
 root="$build/e2e-main-window"
-prefix="$root/wineprefix"
+slot_dir="${VN24G_WINE_SLOT_DIR:-$root}"
+prefix="$slot_dir/desktop-prefix"
 home="$root/$name"
 shots="$root/screenshots"
 probe_exe="$build/tests/vn24g_windowprobe.exe"
@@ -105,7 +107,8 @@ shot() {
 session_start() {
   mkdir -p "$root" "$shots"
   rm -f "$shots/$name"-*.png
-  exec 8>"$root/session.lock"
+  mkdir -p "$slot_dir"
+  exec 8>"$slot_dir/session.lock"
   flock -w 1800 8 || { echo "FAILED: another end-to-end session held the lock for half an hour"; exit 1; }
   trap session_end EXIT
   trap 'exit 1' INT TERM HUP
@@ -134,7 +137,7 @@ session_start() {
     wineserver -w >/dev/null 2>&1 8>&- || true
     touch "$prefix/.vn24g-desktop"
   fi
-  w reg delete 'HKLM\Software\Varnok' /f >/dev/null 2>&1 || true
+  w reg delete 'HKLM\Software\Varnok' /f /reg:32 >/dev/null 2>&1 || true
 
   rm -rf "$home"
   cp -r "$build/dist" "$home"

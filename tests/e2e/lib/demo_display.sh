@@ -17,12 +17,14 @@ read -r number <"$fifo"
 rm -f "$fifo"
 export DISPLAY=":$number"
 demo_pid=
+# The plain prefix of the script's Wine slot, as cmake/wine-run.sh names it.
+demo_prefix="${VN24G_WINE_SLOT_DIR:-$build}/wineprefix"
 cleanup() {
   [ -n "$demo_pid" ] && kill "$demo_pid" 2>/dev/null || true
   # Wine's processes go before their display does: a desktop process left
   # on a display that is gone would stall the next program of the prefix.
-  WINEPREFIX="$build/wineprefix" wineserver -k >/dev/null 2>&1 || true
-  WINEPREFIX="$build/wineprefix" wineserver -w >/dev/null 2>&1 || true
+  WINEPREFIX="$demo_prefix" wineserver -k >/dev/null 2>&1 || true
+  WINEPREFIX="$demo_prefix" wineserver -w >/dev/null 2>&1 || true
   kill "$xvfb" 2>/dev/null || true
 }
 trap cleanup EXIT
@@ -33,7 +35,7 @@ folder="Z:$(echo "$build/dist" | tr / '\\')"
 # itself and places the popups, as on a desktop. (The first run also makes
 # the Wine prefix the setting goes into.)
 "$run" "$demo" none "$folder" >/dev/null 2>&1 || true
-export WINEPREFIX="$build/wineprefix"
+export WINEPREFIX="$demo_prefix"
 VN24G_CMAKE_DIR="$(dirname "$run")"
 . "$VN24G_CMAKE_DIR/wine-env.sh"
 wine reg add 'HKCU\Software\Wine\AppDefaults\vn24g_uidemo.exe\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
