@@ -20,6 +20,7 @@
 #include "text/LabelTable.h"
 #include "ui/dialogs/DlgMacro.h"
 #include "win32/DistFolder.h"
+#include "win32/InputWatch.h"
 
 namespace {
 
@@ -166,7 +167,9 @@ TEST_F(MacroEditorDialog, RecordsKeysAndTheOnScreenMouseButtonsButNotTheNumberBo
     for (int i = 0; i < dialog.EventList().Count(); ++i) rows.push_back(dialog.EventList().RowText(i));
     return rows;
   };
-  bool keysArrived = false, buttonArrived = false, boxTypedAlone = false, afterBox = false;
+  bool keysArrived = false, buttonArrived = false, boxTypedAlone = false, afterBox = false, watched = false;
+  // Installed before the dialog installs the library's hook.
+  win32tests::InputWatch watch;
   ModalScript script(dialog, {[&] {
                                 SetForegroundWindow(dialog.Handle());
                                 uitest::Click(dialog.RecordButton());
@@ -182,7 +185,11 @@ TEST_F(MacroEditorDialog, RecordsKeysAndTheOnScreenMouseButtonsButNotTheNumberBo
                                 uitest::Click(dialog.LoopSwitch());
                                 SetFocus(GetDlgItem(dialog.Handle(), 1001));
                                 Type('7');
-                                uitest::PumpFor(300);
+                                // The library's hook, installed after the watch's, has
+                                // passed the key on once the watch has the marker; what
+                                // it reported is then queued.
+                                watched = watch.AllArrived();
+                                uitest::PumpPending();
                                 boxTypedAlone = rowsNow().size() == 4;
                                 SetFocus(dialog.RecordButton());
                                 Type('B');
@@ -192,6 +199,7 @@ TEST_F(MacroEditorDialog, RecordsKeysAndTheOnScreenMouseButtonsButNotTheNumberBo
   EXPECT_EQ(script.Run(), IDOK);
   EXPECT_TRUE(keysArrived);
   EXPECT_TRUE(buttonArrived);
+  EXPECT_TRUE(watched);
   EXPECT_TRUE(boxTypedAlone);
   EXPECT_TRUE(afterBox);
   EXPECT_EQ(rows, (std::vector<std::u16string>{u"A", u"A", u"LButton", u"LButton", u"B", u"B"}));
