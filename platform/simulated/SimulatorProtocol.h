@@ -97,6 +97,7 @@ struct Status {
   uint32_t notificationWindows;
   uint32_t pluggedCount;
   uint32_t hidOpen;  // HID device handles the clients hold
+  uint32_t heldFetches;  // get-event requests waiting while events are held
 };
 
 enum class LogStep : uint32_t { kOpen = 1, kOpenRefused, kControl, kClose };

@@ -30,9 +30,10 @@ open_dialog() {
   demo_start "$dialog" "$demo_out" combo "${1:-$home}"
   # The hook is installed while the dialog starts; keys typed before the
   # dialog has shown could go nowhere.
-  sleep 0.7
+  await 30 "the dialog did not show" dialog_shown
 }
 dialog_open() { window_exists "$dialog"; }
+dialog_shown() { [ "$(window_state "$dialog")" = shown ]; }
 close_dialog_with() {
   case $1 in
     ok) demo_close "$dialog" 154 117 OK ;;
@@ -40,9 +41,11 @@ close_dialog_with() {
     close) demo_close "$dialog" 247 13 "the close button" ;;
   esac
 }
+# press KEYS: types the keys; returns once the hook library has reported
+# them, so that a later click reaches the dialog after the reports.
 press() {
-  xdotool key --delay 150 "$@"
-  sleep 0.6
+  xdotool key "$1"
+  keys_through
 }
 # What the dialog handed back: "ok 0x01 0x53 0x00".
 handed_back() {
@@ -66,9 +69,8 @@ expect_back "ok 0x01 0x53 0x00" "Ctrl+S"
 echo "Ctrl+A+B+C keeps A and B"
 open_dialog
 xdotool keydown ctrl keydown a keydown b keydown c
-sleep 0.3
 xdotool keyup c keyup b keyup a keyup ctrl
-sleep 0.6
+keys_through
 shot ctrl-a-b-c
 close_dialog_with ok
 expect_back "ok 0x01 0x41 0x42" "Ctrl+A+B+C"

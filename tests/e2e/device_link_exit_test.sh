@@ -17,6 +17,7 @@ sed -i 's/^CurDevice=.*/CurDevice=0x9080/' "$home/VNType.ini"
 # event thread fetching.
 inert=0x60000000
 flood_pid=
+probe_exe="$build/tests/vn24g_windowprobe.exe"
 
 finish() {
   [ -n "$flood_pid" ] && kill "$flood_pid" 2>/dev/null
@@ -36,15 +37,25 @@ while [ $round -le "$rounds" ]; do
   # The event thread's request for the first event stays unanswered ...
   sim hold on
   sim queue $inert || fail "round $round: the program's semaphore did not take the event"
-  sleep 1
+  tries=0
+  until sim status && grep -q "^fetches held 1" "$out"; do
+    tries=$((tries + 1))
+    [ $tries -lt 120 ] || fail "round $round: the event thread's request never reached the held driver"
+    sleep 0.5
+  done
   # ... while more events arrive all the time.
   "$run" "$simulator" flood 4000 --first $((inert + 1)) --burst 20 >/dev/null 2>&1 &
   flood_pid=$!
   sim log --clear
   sim post "$title" 0x111 2 || fail "round $round: the program's window was not found"
   # The exit's first words to the driver wait behind the held request on
-  # the same handle; the driver answers it now.
-  sleep 1
+  # the same handle, and the window's thread with them: once it takes no
+  # message, the driver answers.
+  tries=0
+  until "$run" "$probe_exe" busy "$title" >/dev/null 2>&1; do
+    tries=$((tries + 1))
+    [ $tries -lt 60 ] || fail "round $round: the program's window went on taking messages after the exit command"
+  done
   sim hold off
 
   tries=0

@@ -20,8 +20,8 @@ build=$(cd "$1" && pwd)
 run="$(cd "$(dirname "$0")/../.." && pwd)/cmake/wine-run.sh"
 demo="$build/tools/uidemo/vn24g_uidemo.exe"
 shots="$build/function-menu"
-if [ ! -f "$demo" ] || [ ! -f "$build/dist/skins/KBMenu_Normal.png" ]; then
-  echo "skipped: needs the window-layer demo and the program folder of a Windows build"
+if [ ! -f "$demo" ] || [ ! -f "$build/dist/skins/KBMenu_Normal.png" ] || [ ! -f "$build/tests/vn24g_windowprobe.exe" ]; then
+  echo "skipped: needs the window-layer demo, the window probe and the program folder of a Windows build"
   exit 0
 fi
 for tool in Xvfb xwininfo xdotool import convert; do
@@ -44,30 +44,25 @@ if ! geometry=$(wait_for_window $menu); then
   fail "no menu of $menu appeared"
 else
   [ "$geometry" = "$menu+400+300" ] || fail "menu at $geometry, not $menu+400+300"
-  sleep 0.5
   import -window root "$shots/menu.png"
   # The sixth entry's button covers rows 114 to 136 of the menu.
-  xdotool mousemove 470 420
-  sleep 0.3
-  xdotool mousemove 480 425
+  move_pointer 470 420
+  move_pointer 480 425
   if ! sub=$(wait_for_window $editing); then
     fail "resting on the editing category opened no list of $editing"
   else
     # Beside the menu (400 + 164) with its top at the entry's slot (300 + 5 * 23).
     [ "$sub" = "$editing+564+415" ] || fail "editing list at $sub, not $editing+564+415"
-    sleep 0.5
     import -window root "$shots/category.png"
     # Along the row into the list, then down onto its second entry, "Copy"
-    # (rows 23 to 45 of the list).
+    # (rows 23 to 45 of the list), each move taken before the next. (Had
+    # the list closed on the way, the click would pick no Copy.)
     for x in 520 560 580 600; do
-      xdotool mousemove $x 425
-      sleep 0.15
+      move_pointer $x 425
     done
     window_shown $editing || fail "the list closed on the way into it"
-    xdotool mousemove 600 445
-    sleep 0.2
-    xdotool mousemove 602 449
-    sleep 0.6
+    move_pointer 600 445
+    move_pointer 602 449
     import -window root "$shots/copy.png"
     window_shown $editing || fail "the list closed under the pointer"
     xdotool click 1
@@ -94,14 +89,12 @@ else
   [ "$geometry" = "$menu+1106+747" ] || fail "menu at the corner at $geometry, not $menu+1106+747"
   # Resting on the editing category: its list opens on the left, touching
   # the menu, its last entry level with the category.
-  xdotool mousemove 1180 865
-  sleep 0.3
-  xdotool mousemove 1185 867
+  move_pointer 1180 865
+  move_pointer 1185 867
   if ! sub=$(wait_for_window $editing); then
     fail "at the corner the editing category opened no list"
   else
     [ "$sub" = "$editing+956+701" ] || fail "editing list at the corner at $sub, not $editing+956+701"
-    sleep 0.5
     import -window root "$shots/corner.png"
   fi
 fi

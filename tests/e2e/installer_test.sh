@@ -156,7 +156,7 @@ w start "$shortcut_win" || fail "the shortcut could not be started"
 await 60 "the installed program did not ask for the device" window_exists "Choose Your Device"
 # The list has the keyboard focus; the second model is the Tempo K7.
 xdotool key Down Down
-sleep 0.5
+keys_through
 click_control "Choose Your Device" 1003
 await 60 "the program did not go on after the device was chosen" window_exists
 [ "$(installed_model)" = 0x9070 ] || fail "the program did not write its device into its own folder"

@@ -49,12 +49,8 @@ file_dialog_open() { window_exists Open; }
 browse_to() {
   click_in "$dialog" 274 75
   await 20 "Browse opened no file-open dialog" file_dialog_open
-  sleep 0.5
   shot file-open-dialog
-  xdotool type --delay 40 "$1"
-  sleep 0.3
-  xdotool key Return
-  await 20 "the file-open dialog did not close on Enter" eval '! file_dialog_open'
+  choose_in_file_open "$1"
   park_pointer
 }
 

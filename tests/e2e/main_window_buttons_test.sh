@@ -79,12 +79,14 @@ sim fail 0x22240C 1 || fail "the simulator did not take the failure"
 click_button apply
 await 20 "a refused Apply showed no warning" warning_shown
 shot apply-refused-warning
-sleep 1
-stored_is "$with_paste" || fail "a refused Apply stored the record: $(stored_mouse)"
 rect=$(probe rect Warning)
 set -- $rect
-xdotool mousemove $((($1 + $3) / 2)) $((($2 + $4) / 2)) key Return
+move_pointer $((($1 + $3) / 2)) $((($2 + $4) / 2))
+xdotool key Return
 await 20 "the warning did not close" warning_gone
+# Apply has ended once what was posted after it has been handled.
+posted_handled
+stored_is "$with_paste" || fail "a refused Apply stored the record: $(stored_mouse)"
 window_is shown || fail "the window did not stay after the refused Apply"
 
 echo "OK stores it and hides the window"
@@ -97,7 +99,7 @@ open_window
 store_behind $FN_SELECT_ALL "$with_select_all"
 click_button cancel
 await 20 "Cancel did not hide the window" window_is hidden
-sleep 1
+posted_handled
 stored_is "$with_select_all" || fail "Cancel stored something: $(stored_mouse)"
 # What the fourth button does now shows which record the program uses: the
 # reloaded one selects all (Ctrl+A), the one before it copied (Ctrl+C).
@@ -128,7 +130,7 @@ park_pointer
 shot reset-question
 click_message_dialog cancel
 await 20 "the message dialog did not close on Cancel" message_dialog_gone
-sleep 1
+posted_handled
 [ -z "$(log_lines)" ] || fail "Reset answered with Cancel reached the driver: $(log_lines)"
 window_is shown || fail "the window did not stay after the Reset question"
 click_button reset

@@ -54,13 +54,11 @@ apply() {
   await 20 "Apply did not store $1 for the fourth button: $(stored_mouse)" stored_is "$1"
 }
 # A press and release of the fourth button; returns once the program has
-# fetched both and had two seconds to carry the press out. Notepad is read
-# only then: reading it goes through the clipboard, which the paste uses.
+# fetched both. What the press does is waited for by what it shows.
 press_fourth_button() {
   sim log --clear >/dev/null
   sim queue 0x08 0x00 >/dev/null || fail "the program did not take the simulated press"
   await 20 "the program fetched no press" log_has "get event ok x2"
-  sleep 2
 }
 # open_notepad NAME: Notepad on an empty file NAME, in front with the
 # keyboard. Opened only when it is needed: on a display without a window
@@ -79,9 +77,16 @@ bring_notepad_forward() {
   await 20 "Notepad is not in front" notepad_in_front
 }
 clipboard_is() { [ "$(probe clipboard)" = "$1" ]; }
-# notepad_holds TEXT WHAT: Notepad's whole text is TEXT, read through the
-# clipboard; fails naming WHAT otherwise.
+# notepad_shows TEXT: Notepad's text field holds TEXT.
+notepad_shows() {
+  probe children "$notepad" | awk -v text="$1" '$1 == "Edit" { line = $0
+    sub(/^Edit [-0-9]+ [-0-9]+ [-0-9]+ [-0-9]+ ?/, "", line); if (line == text) found = 1 } END { exit !found }'
+}
+# notepad_holds TEXT WHAT: Notepad's whole text is TEXT, once it shows it
+# read through the clipboard (which a paste uses, so not before); fails
+# naming WHAT otherwise.
 notepad_holds() {
+  await 30 "$2" notepad_shows "$1"
   bring_notepad_forward
   probe setclipboard "-" >/dev/null
   xdotool key ctrl+a ctrl+c
@@ -103,7 +108,7 @@ close_dialog CDlgCombo 220 115
 label_says $fourth_x $fourth_y Back
 open_dialog_for $combination_entry CDlgCombo
 xdotool key ctrl+v
-sleep 0.5
+keys_through
 shot combination-typed
 close_dialog CDlgCombo 150 115
 label_says $fourth_x $fourth_y Ctrl+V
@@ -129,11 +134,7 @@ label_says $fourth_x $fourth_y Ctrl+V
 open_dialog_for $program_entry CDlgAutoStart
 click_in CDlgAutoStart 274 75
 await 20 "Browse opened no file-open dialog" window_exists Open
-sleep 0.5
-xdotool type --delay 40 "$(windows_path "$home/pressed.bat")"
-sleep 0.3
-xdotool key Return
-await 20 "the file-open dialog did not close on Enter" dialog_gone Open
+choose_in_file_open "$(windows_path "$home/pressed.bat")"
 park_pointer
 shot launch-chosen
 close_dialog CDlgAutoStart 219 115

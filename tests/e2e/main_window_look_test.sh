@@ -30,12 +30,16 @@ slate=83,97,103
 white=255,255,255
 orange=235,141,36
 
-# tabs_show OPEN: the latest screenshot shows the tab OPEN (mouse or
-# keyboard) checked and the other one at rest.
-tabs_show() {
-  rect=$(probe rect "$title") || fail "the window is gone"
+# The screen as it is now, in $home/screen.ppm.
+screen_now() { import -window root -crop "${desktop_width}x${desktop_height}+0+0" -depth 8 "$home/screen.ppm"; }
+fail_details() { echo "last measure:"; sed 's/^/  /' "$home/measure.out" 2>/dev/null; }
+# tabs_look: the screen shows the tab $open (mouse or keyboard) checked and
+# the other one at rest; what was measured goes to $home/tabs.out.
+tabs_look() {
+  rect=$(probe rect "$title") || return 1
   set -- $rect
-  convert "$file" -depth 8 "$home/screen.ppm"
+  screen_now || return 1
+  : >"$home/tabs.out"
   for tab in mouse keyboard; do
     case $tab in
       mouse) x=$(($1 + 64)) ;;
@@ -46,10 +50,14 @@ tabs_show() {
     else
       look="$home/device_button_normal.ppm:$slate"
     fi
-    python3 "$measure" "$home/screen.ppm" "$x" $(($2 + 90)) 111 28 "$look" >"$home/measure.out" ||
-      fail "the $tab tab does not show as it should with the $open page open: $(cat "$home/measure.out")"
-    echo "  $tab tab: $(sed -n 's/^entry 0 on //p' "$home/measure.out")"
+    python3 "$measure" "$home/screen.ppm" "$x" $(($2 + 90)) 111 28 "$look" >"$home/measure.out" || return 1
+    echo "  $tab tab: $(sed -n 's/^entry 0 on //p' "$home/measure.out")" >>"$home/tabs.out"
   done
+}
+# tabs_show: waits for the tabs to take their look after a click.
+tabs_show() {
+  await 20 "the tabs do not show as they should with the $open page open" tabs_look
+  cat "$home/tabs.out"
 }
 
 set_current_model 0x9080
@@ -62,22 +70,22 @@ park_pointer
 
 echo "the mouse page opens first: its tab is checked"
 open=mouse
-shot mouse-tab-checked
 tabs_show
+shot mouse-tab-checked
 
 echo "a click on the keyboard tab checks it and releases the mouse tab"
 click_in "$title" 232 104
 park_pointer
 open=keyboard
-shot keyboard-tab-checked
 tabs_show
+shot keyboard-tab-checked
 
 echo "and back to the mouse tab"
 click_in "$title" 119 104
 park_pointer
 open=mouse
-shot mouse-tab-checked-again
 tabs_show
+shot mouse-tab-checked-again
 
 echo "the device drop-down: the Duo checked, the Tempo under the pointer"
 # The drop-down: an untitled dialog, 120 wide and one 22-pixel entry high
@@ -89,15 +97,15 @@ click_in "$title" 545 43
 await 20 "the device drop-down did not open" drop_down_origin
 set -- $(drop_down_origin)
 menu_x=$1 menu_y=$2
-xdotool mousemove $((menu_x + 60)) $((menu_y + 10))
-sleep 0.3
-xdotool mousemove $((menu_x + 60)) $((menu_y + 33))
-sleep 0.7
+move_pointer $((menu_x + 60)) $((menu_y + 10))
+move_pointer $((menu_x + 60)) $((menu_y + 33))
+# The entry under the pointer lights once the drop-down has handled the move.
+drop_down_look() {
+  screen_now && python3 "$measure" "$home/screen.ppm" "$menu_x" "$menu_y" 120 22 \
+    "$home/menu1_n.ppm:$slate" "$home/menu1_o.ppm:$white" "$home/menu1_d.ppm:$orange" >"$home/measure.out"
+}
+await 20 "the drop-down does not show its entries as it should" drop_down_look
 shot device-drop-down
-convert "$file" -depth 8 "$home/screen.ppm"
-python3 "$measure" "$home/screen.ppm" "$menu_x" "$menu_y" 120 22 \
-  "$home/menu1_n.ppm:$slate" "$home/menu1_o.ppm:$white" "$home/menu1_d.ppm:$orange" >"$home/measure.out" ||
-  fail "the drop-down does not show its entries as it should: $(cat "$home/measure.out")"
 sed 's/^/  /' "$home/measure.out"
 
 echo "passed"

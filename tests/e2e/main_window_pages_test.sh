@@ -74,10 +74,8 @@ printf '%s\n' "$glide_labels" | while IFS=: read -r label x y; do label_says "$x
 echo "the fourth button's label: Editing, Copy"
 # Pressed, then released: the release opens the menu.
 set -- $(page_point 104 160)
-xdotool mousemove "$1" "$2"
-sleep 0.3
+move_pointer "$1" "$2"
 xdotool mousedown 1
-sleep 0.4
 shot label-pressed
 xdotool mouseup 1
 pick_from_menu 5 1

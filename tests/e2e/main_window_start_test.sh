@@ -38,13 +38,13 @@ x_window_mapped && fail "the window is on the screen after the first start"
 
 echo "the window stays hidden until the user opens it"
 probe show "$title" || fail "the probe could not reach the window"
-sleep 2
+posted_handled
 window_is hidden || fail "a ShowWindow from another program showed the window before the user opened it"
 x_window_mapped && fail "a ShowWindow from another program put the window on the screen"
 # A tray notice that is not the double click (here a plain mouse move)
 # leaves it hidden too.
 sim post "$title" 0x600 0 512 || fail "could not post to the window"
-sleep 1
+posted_handled
 window_is hidden || fail "a mouse move over the tray icon showed the window"
 
 echo "a double click on the tray icon shows the window"
@@ -87,13 +87,9 @@ await 20 "the window did not get the keyboard focus" focus_in_window
 rect=$(probe rect "$title")
 set -- $rect
 # The pointer rests on the window's background, away from every button.
-xdotool mousemove $(($1 + 300)) $(($2 + 80))
-xdotool key Return
-sleep 0.5
-xdotool key Escape
-sleep 0.5
-xdotool key space
-sleep 2
+move_pointer $(($1 + 300)) $(($2 + 80))
+xdotool key Return Escape space
+input_taken
 program_running || fail "Enter, Esc or Space ended the program"
 window_is shown || fail "Enter, Esc or Space hid the window (it is $(window_state))"
 shot window-after-enter-esc-space

@@ -88,7 +88,7 @@ start_program
 await 60 "the device selection dialog did not appear" selection_shown
 # The model list has the keyboard focus: the fourth model.
 xdotool key Down Down Down Down
-sleep 0.5
+keys_through
 shot device-selection-fourth-model
 click_control "$selection_title" $selection_ok
 await 60 "the program did not go on after a model was chosen" window_exists

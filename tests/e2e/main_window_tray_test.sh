@@ -36,12 +36,6 @@ stored_keys() { probe assignments "$1" | sed -n 's/^keys //p'; }
 stored_mouse_is() { [ "$(stored_mouse "$1")" = "$2" ]; }
 stored_scroll() { probe assignments "$1" | sed -n 's/^scroll //p'; }
 
-# A click on the empty desktop closes the menu.
-close_menus() {
-  click_at 300 300
-  await 10 "the tray menu did not close" menu_count_is 0
-}
-
 echo "a first start stores every model's defaults"
 set_current_model 0x9080
 start_simulator 2000
@@ -78,8 +72,7 @@ echo "picking the Glide from the sub-menu stores the Duo's applied record"
 probe assign "$duo" mouse 4 $FN_PASTE || fail "could not change the Duo's stored record"
 sim log --clear >/dev/null
 sub_x=$(((sub_left + sub_right) / 2))
-xdotool mousemove $sub_x "$(menu_entry_y $menu_bottom 4)"
-sleep 0.3
+move_pointer $sub_x "$(menu_entry_y $menu_bottom 4)"
 click_at $sub_x $((sub_top + 14))
 await 20 "the tray menu did not close after the pick" menu_count_is 0
 await 30 "the driver did not get the Glide's masks" masks_are 0x00000190 0x019C0000
@@ -102,7 +95,10 @@ echo "the current model and an unlisted one are ignored"
 sim log --clear >/dev/null
 sim post "$title" 0x111 0xE0009070 || fail "could not post the model command"
 sim post "$title" 0x111 0xE0001234 || fail "could not post the model command"
-sleep 2
+# A model command posts the pick on to the window, so twice: what the
+# commands posted has been handled too.
+posted_handled
+posted_handled
 [ -z "$(log_lines)" ] || fail "picking the current or an unlisted model reached the driver: $(log_lines)"
 masks_are 0x00000180 0x019C0100 || fail "the masks changed: $(sim masks)"
 
@@ -153,9 +149,14 @@ dismiss_balloon
 open_tray_menu
 [ $((menu_bottom - menu_top)) -eq $((full_menu_height - 22)) ] ||
   fail "the one-model menu is $((menu_bottom - menu_top)) pixels high; with the sub-menu it was $full_menu_height"
+# The menu opens an entry's sub-menu as it lights the entry under the
+# pointer, so once the entry shows lit, a sub-menu would be open.
 for entry in 0 1 2 3 4; do
-  xdotool mousemove $menu_x "$(menu_entry_y $menu_bottom $entry)"
-  sleep 0.7
+  entry_top=$(($(menu_entry_y $menu_bottom $entry) - 11))
+  entry_look=$(screen_look $((menu_left + 3)) $entry_top $((menu_right - menu_left - 6)) 22)
+  move_pointer $menu_x "$(menu_entry_y $menu_bottom $entry)"
+  await 20 "entry $entry of the one-model tray menu did not light under the pointer" \
+    screen_differs $((menu_left + 3)) $entry_top $((menu_right - menu_left - 6)) 22 "$entry_look"
   menu_count_is 1 || fail "entry $entry of the one-model tray menu opened a sub-menu"
 done
 shot one-model-tray-menu
@@ -163,7 +164,7 @@ close_menus
 sim post "$title" 0x600 0 515 || fail "could not post to the window"
 await 20 "the window did not open" window_is shown
 click_in "$title" 545 43
-sleep 2
+input_taken
 drop_down >/dev/null && fail "the device choice button opened a drop-down with one model listed"
 park_pointer
 shot one-model-window

@@ -16,8 +16,8 @@ build=$(cd "$1" && pwd)
 run="$(cd "$(dirname "$0")/../.." && pwd)/cmake/wine-run.sh"
 demo="$build/tools/uidemo/vn24g_uidemo.exe"
 shots="$build/screens"
-if [ ! -f "$demo" ] || [ ! -f "$build/dist/language.xml" ]; then
-  echo "skipped: needs the window-layer demo and the program folder of a Windows build"
+if [ ! -f "$demo" ] || [ ! -f "$build/dist/language.xml" ] || [ ! -f "$build/tests/vn24g_windowprobe.exe" ]; then
+  echo "skipped: needs the window-layer demo, the window probe and the program folder of a Windows build"
   exit 0
 fi
 for tool in Xvfb xwininfo xdotool import convert python3; do
@@ -49,8 +49,7 @@ shoot() {
     return
   fi
   for move in "$@"; do
-    xdotool mousemove $move
-    sleep 0.7
+    move_pointer $move
   done
   # A window may show before it has painted: look again for a while before
   # calling it blank.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <map>
+#include <mutex>
 #include <vector>
 
 #include "platform/Threading.h"
@@ -12,10 +14,26 @@ class WatchedThreading final : public platform::Threading {
  public:
   platform::Handle NewSemaphore(int32_t initial, int32_t maximum) override {
     semaphoreMaximum = maximum;
-    return real_.NewSemaphore(initial, maximum);
+    const platform::Handle semaphore = real_.NewSemaphore(initial, maximum);
+    std::lock_guard<std::mutex> lock(mutex_);
+    semaphores_[semaphore] = {initial, 0};
+    return semaphore;
   }
-  bool Release(platform::Handle semaphore, int32_t count) override { return real_.Release(semaphore, count); }
-  bool Wait(platform::Handle semaphore) override { return real_.Wait(semaphore); }
+  // The count a semaphore gets is noted before the real release and the
+  // count a wait took after the real wait, so the noted count is never
+  // below the real one.
+  bool Release(platform::Handle semaphore, int32_t count) override {
+    Note(semaphore, count, 0);
+    const bool released = real_.Release(semaphore, count);
+    if (!released) Note(semaphore, -count, 0);
+    return released;
+  }
+  bool Wait(platform::Handle semaphore) override {
+    Note(semaphore, 0, 1);
+    const bool taken = real_.Wait(semaphore);
+    Note(semaphore, taken ? -1 : 0, -1);
+    return taken;
+  }
   platform::Handle StartThread(uint32_t stackSize, platform::ThreadRoutine routine, void* parameter) override {
     threadStackSize = stackSize;
     thread_ = real_.StartThread(stackSize, routine, parameter);
@@ -31,6 +49,15 @@ class WatchedThreading final : public platform::Threading {
     // The handle of a thread left running stays usable for FinishThread.
     if (endWaitRunsOut && object == thread_) return;
     real_.Close(object);
+  }
+
+  // Whether a thread waits on `semaphore` with no count left, so that it
+  // waits until someone releases it. Only for a semaphore that nothing but
+  // this service releases (not the driver's event semaphore).
+  bool Starved(platform::Handle semaphore) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    const auto found = semaphores_.find(semaphore);
+    return found != semaphores_.end() && found->second.waiting > 0 && found->second.count <= 0;
   }
 
   // After a wait that ran out: waits until the thread has really ended and
@@ -50,6 +77,20 @@ class WatchedThreading final : public platform::Threading {
   std::vector<platform::Handle> closed;
 
  private:
+  struct Semaphore {
+    int32_t count;
+    int32_t waiting;
+  };
+  void Note(platform::Handle semaphore, int32_t count, int32_t waiting) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    const auto found = semaphores_.find(semaphore);
+    if (found == semaphores_.end()) return;
+    found->second.count += count;
+    found->second.waiting += waiting;
+  }
+
+  std::mutex mutex_;
+  std::map<platform::Handle, Semaphore> semaphores_;
   platform::Threading& real_ = platform::Service<platform::Threading>::Default();
   platform::Handle thread_ = 0;
 };

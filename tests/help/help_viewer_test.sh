@@ -59,7 +59,12 @@ show() {
     sleep 0.3
   done
   xdotool windowmove "$window" 0 0 windowsize "$window" 900 700
-  sleep 2
+  tries=0
+  until xdotool getwindowgeometry "$window" 2>/dev/null | grep -q "Geometry: 900x700"; do
+    tries=$((tries + 1))
+    [ $tries -lt 100 ] || { echo "FAILED: the CHM reader's window did not take its new size"; exit 1; }
+    sleep 0.3
+  done
   import -window "$window" "$out/$2.png"
   echo "  screenshot $out/$2.png"
   kill "$viewer_pid" 2>/dev/null

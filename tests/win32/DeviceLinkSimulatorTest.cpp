@@ -10,6 +10,7 @@
 #include <windows.h>
 #include <dbt.h>
 
+#include <atomic>
 #include <memory>
 #include <string>
 #include <vector>
@@ -56,6 +57,26 @@ std::string Text(const LogEntry& entry) {
   std::snprintf(text, sizeof text, "%X=%X%s", entry.code, entry.value, entry.ok ? "" : " failed");
   return text;
 }
+
+// The simulated control device, counting the event fetches under way.
+class WatchedControlDevice final : public platform::ControlDevice {
+ public:
+  platform::Handle Open(const std::u16string& path) override { return real_.Open(path); }
+  bool Control(platform::Handle device, uint32_t code, const void* input, uint32_t inputSize, void* output,
+               uint32_t outputSize) override {
+    const bool fetch = code == device::kIoctlGetEvent;
+    if (fetch) ++fetching;
+    const bool ok = real_.Control(device, code, input, inputSize, output, outputSize);
+    if (fetch) --fetching;
+    return ok;
+  }
+  void Close(platform::Handle device) override { real_.Close(device); }
+
+  std::atomic<int> fetching{0};
+
+ private:
+  platform::ControlDevice& real_ = platform::Service<platform::ControlDevice>::Get();
+};
 
 class DeviceLinkSimulatorTest : public ::testing::Test {
  protected:
@@ -144,8 +165,10 @@ TEST_F(DeviceLinkSimulatorTest, QueuedEventsArriveOnceAndInOrder) {
   const std::vector<uint32_t> codes = {0x08, 0x00, 0x50000004};
   ASSERT_EQ(simulator::QueueEvents(*control_, codes), 3u);
   ASSERT_TRUE(target_.PumpUntil([&] { return target_.events.size() >= 3; }));
-  // Nothing more comes after the three.
-  target_.PumpUntil([] { return false; }, 200);
+  // Nothing more comes after the three: the ended channel has posted all it
+  // ever will.
+  channel_->ShutdownEventChannel();
+  ASSERT_TRUE(target_.Drain());
   EXPECT_EQ(target_.events, codes);
   EXPECT_EQ(Status().fetched, 3u);
 }
@@ -169,12 +192,23 @@ TEST_F(DeviceLinkSimulatorTest, EveryFetchIsLoggedBeforeTheShutdown) {
 // A stalled driver holds the fetch whichever way it would have gone; once
 // released, the held code and those after it arrive in order.
 TEST_F(DeviceLinkSimulatorTest, HeldFetchWaitsForTheDriver) {
+  WatchedControlDevice device;
+  platform::ScopedService<platform::ControlDevice> watched(device);
+  // The channel ends while the watched device is still the one it uses.
+  struct EndChannel {
+    CUSBDriver& channel;
+    ~EndChannel() { channel.ShutdownEventChannel(); }
+  } end{*channel_};
   channel_->StartEventChannel(target_.Value());
   ASSERT_TRUE(channel_->EnableDriver());
   ASSERT_TRUE(simulator::HoldEvents(*control_, true));
   ASSERT_EQ(simulator::QueueEvents(*control_, {0x08, 0x00}), 2u);
-  target_.PumpUntil([] { return false; }, 300);
+  // The thread is in its fetch, which the driver holds: all it posted
+  // before has been handled once the window has handled a later message.
+  ASSERT_TRUE(target_.PumpUntil([&] { return device.fetching > 0; }));
+  ASSERT_TRUE(target_.Drain());
   EXPECT_TRUE(target_.events.empty());
+  EXPECT_EQ(device.fetching, 1);
   ASSERT_TRUE(simulator::HoldEvents(*control_, false));
   ASSERT_TRUE(target_.PumpUntil([&] { return target_.events.size() >= 2; }));
   EXPECT_EQ(target_.events, (std::vector<uint32_t>{0x08, 0x00}));
@@ -189,9 +223,12 @@ TEST_F(DeviceLinkSimulatorTest, RefusedFetchTakesNoCode) {
   ASSERT_TRUE(simulator::FailCode(*control_, device::kIoctlGetEvent, 1));
   ASSERT_EQ(simulator::QueueEvents(*control_, {0x08, 0x00}), 2u);
   ASSERT_TRUE(target_.PumpUntil([&] { return !target_.events.empty(); }));
-  target_.PumpUntil([] { return false; }, 200);
+  // Whatever the thread would fetch or post of its own accord it has done
+  // once it has ended.
+  channel_->ShutdownEventChannel();
+  ASSERT_TRUE(target_.Drain());
   EXPECT_EQ(target_.events, (std::vector<uint32_t>{0x08}));
-  EXPECT_THAT(Log(), ElementsAre("222408=0 failed", "222408=0"));
+  EXPECT_THAT(Log(), ElementsAre("222408=0 failed", "222408=0", "22240C=0", "222410=0", "222404=0", "close"));
   EXPECT_EQ(Status().pending, 1u);
 }
 
@@ -205,9 +242,12 @@ TEST_F(DeviceLinkSimulatorTest, PacedEventsWaitInTheDriverUntilHandled) {
   std::vector<uint32_t> codes;
   for (uint32_t code = 1; code <= 200; ++code) codes.push_back(code);
   ASSERT_EQ(simulator::QueueEvents(*control_, codes), 200u);
-  ASSERT_TRUE(target_.PumpUntil([&] { return !target_.events.empty(); }));
-  target_.PumpUntil([] { return false; }, 300);
+  // The thread has given what it may and waits for the window to catch up.
+  const platform::Handle credits = device::DriverChannel().credits;
+  ASSERT_TRUE(target_.PumpUntil([&] { return threads_.Starved(credits); }));
+  ASSERT_TRUE(target_.Drain());
   const std::size_t given = target_.events.size();
+  EXPECT_GT(given, 0u);
   EXPECT_LT(given, 200u);
   EXPECT_EQ(Status().pending, 200u - given);
 
@@ -232,7 +272,8 @@ TEST_F(DeviceLinkSimulatorTest, ShutdownWhilePacedDeliveryWaits) {
   ASSERT_EQ(simulator::QueueEvents(*control_, codes), 100u);
   ASSERT_TRUE(target_.PumpUntil([&] { return !target_.events.empty(); }));
   // The thread has given what it may and waits.
-  target_.PumpUntil([] { return false; }, 300);
+  const platform::Handle credits = device::DriverChannel().credits;
+  ASSERT_TRUE(target_.PumpUntil([&] { return threads_.Starved(credits); }));
   ASSERT_GT(Status().pending, 0u);
   ASSERT_TRUE(simulator::ClearLog(*control_));
   channel_->ShutdownEventChannel();
@@ -393,8 +434,16 @@ TEST_F(ReceiverThroughSimulatorTest, PlugAnnouncesTheReceiverToRegisteredWindows
   ASSERT_TRUE(simulator::Unplug(*control_, 0x2001));
   ASSERT_TRUE(target_.PumpUntil([&] { return target_.deviceChanges.size() >= 2; }));
   hid.UnregisterArrivalNotification(registration);
+  // A window still registered hears the plug and the unplug that follow;
+  // notices go out one at a time in order, so once it has heard the
+  // unplug, any notice of the plug for the target has come too.
+  EventTargetWindow witness;
+  const platform::Handle witnessRegistration = hid.RegisterArrivalNotification(witness.Value());
+  ASSERT_NE(witnessRegistration, 0u);
   ASSERT_TRUE(simulator::Plug(*control_, 0x2000));
-  target_.PumpUntil([] { return false; }, 300);
+  ASSERT_TRUE(simulator::Unplug(*control_, 0x2000));
+  ASSERT_TRUE(target_.PumpUntil([&] { return witness.deviceChanges.size() >= 2; }));
+  hid.UnregisterArrivalNotification(witnessRegistration);
 
   ASSERT_EQ(target_.deviceChanges.size(), 2u);
   const auto& arrival = target_.deviceChanges[0];

@@ -5,6 +5,12 @@
 
 namespace win32tests {
 
+namespace {
+
+constexpr UINT kMarker = WM_APP + 0x51;
+
+}  // namespace
+
 EventTargetWindow::EventTargetWindow() {
   WNDCLASSW windowClass = {};
   windowClass.lpfnWndProc = &EventTargetWindow::Procedure;
@@ -30,11 +36,21 @@ bool EventTargetWindow::PumpUntil(const std::function<bool()>& done, DWORD limit
   return true;
 }
 
+bool EventTargetWindow::Drain(DWORD limitMs) {
+  marked_ = false;
+  if (!PostMessageW(window_, kMarker, 0, 0)) return false;
+  return PumpUntil([this] { return marked_; }, limitMs);
+}
+
 LRESULT CALLBACK EventTargetWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   auto* self = reinterpret_cast<EventTargetWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
   if (self != nullptr && message == codes::WM_DRIVER_EVENT) {
     self->events.push_back(static_cast<uint32_t>(wParam));
     self->eventLParams.push_back(lParam);
+    return 0;
+  }
+  if (self != nullptr && message == kMarker) {
+    self->marked_ = true;
     return 0;
   }
   if (self != nullptr && message == WM_DEVICECHANGE) {

@@ -32,6 +32,9 @@ class EventTargetWindow {
   // Runs the message loop until `done` holds; false when it did not within
   // `limitMs` (which only keeps a broken path from hanging the run).
   bool PumpUntil(const std::function<bool()>& done, DWORD limitMs = 20000);
+  // Posts the window a marker and runs the loop until it has been handled:
+  // everything posted to the window before it has been handled too.
+  bool Drain(DWORD limitMs = 20000);
 
   std::vector<uint32_t> events;  // wParam of each WM_DRIVER_EVENT, in order
   std::vector<LPARAM> eventLParams;
@@ -40,6 +43,7 @@ class EventTargetWindow {
  private:
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   HWND window_ = nullptr;
+  bool marked_ = false;
 };
 
 }  // namespace win32tests

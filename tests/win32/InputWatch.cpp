@@ -9,18 +9,72 @@ constexpr UINT kBringToFront = WM_APP + 1;
 
 }  // namespace
 
+void PumpPending() {
+  MSG message;
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+}
+
 bool WaitUntil(const std::function<bool()>& done, DWORD limitMs) {
   const DWORD start = GetTickCount();
-  MSG message;
   while (!done()) {
     if (GetTickCount() - start > limitMs) return false;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&message);
-      DispatchMessageW(&message);
-    }
+    PumpPending();
     MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
   }
   return true;
+}
+
+void SendMarker() {
+  INPUT input[2] = {};
+  input[0].type = input[1].type = INPUT_KEYBOARD;
+  input[0].ki.wVk = input[1].ki.wVk = kMarkerKey;
+  input[1].ki.dwFlags = KEYEVENTF_KEYUP;
+  SendInput(2, input, sizeof(INPUT));
+}
+
+namespace {
+
+bool markerTaken = false;
+
+// Sees every key message a loop of this thread takes from the queue, the
+// system's own modal loops included; the marker is taken out of the way.
+LRESULT CALLBACK MarkerTakenHook(int code, WPARAM wParam, LPARAM lParam) {
+  if (code == HC_ACTION && wParam == kMarkerKey) {
+    if ((lParam & (LPARAM{1} << 31)) != 0) markerTaken = true;
+    return 1;
+  }
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// Sends the marker and waits until `markers`, counted under `mutex` by
+// another thread, has grown.
+bool SendMarkerAndWait(std::mutex& mutex, const int& markers, DWORD limitMs) {
+  const auto count = [&] {
+    std::lock_guard<std::mutex> lock(mutex);
+    return markers;
+  };
+  const int before = count();
+  SendMarker();
+  return WaitUntil([&] { return count() > before; }, limitMs);
+}
+
+}  // namespace
+
+bool PumpUntilMarkerTaken(const std::function<void()>& pumpOnce, DWORD limitMs) {
+  markerTaken = false;
+  const HHOOK hook = SetWindowsHookExW(WH_KEYBOARD, MarkerTakenHook, nullptr, GetCurrentThreadId());
+  if (hook == nullptr) return false;
+  SendMarker();
+  const DWORD start = GetTickCount();
+  while (!markerTaken && GetTickCount() - start <= limitMs) {
+    pumpOnce();
+    if (!markerTaken) MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+  }
+  UnhookWindowsHookEx(hook);
+  return markerTaken;
 }
 
 InputWatch::InputWatch() {
@@ -53,7 +107,11 @@ LRESULT CALLBACK InputWatch::KeyboardHook(int code, WPARAM wParam, LPARAM lParam
   if (code == HC_ACTION && activeWatch != nullptr) {
     const auto* info = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
     std::lock_guard<std::mutex> lock(activeWatch->mutex_);
-    activeWatch->events_.push_back({true, info->vkCode, info->flags, info->time});
+    if (info->vkCode == kMarkerKey) {
+      if ((info->flags & LLKHF_UP) != 0) ++activeWatch->markers_;
+    } else {
+      activeWatch->events_.push_back({true, info->vkCode, info->flags});
+    }
   }
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }
@@ -62,7 +120,7 @@ LRESULT CALLBACK InputWatch::MouseHook(int code, WPARAM wParam, LPARAM lParam) {
   if (code == HC_ACTION && activeWatch != nullptr && wParam != WM_MOUSEMOVE) {
     const auto* info = reinterpret_cast<const MSLLHOOKSTRUCT*>(lParam);
     std::lock_guard<std::mutex> lock(activeWatch->mutex_);
-    activeWatch->events_.push_back({false, static_cast<uint32_t>(wParam), info->flags, info->time});
+    activeWatch->events_.push_back({false, static_cast<uint32_t>(wParam), info->flags});
   }
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }
@@ -93,6 +151,10 @@ void InputWatch::Clear() {
 
 bool InputWatch::WaitForCount(std::size_t count, DWORD limitMs) {
   return WaitUntil([&] { return Events().size() >= count; }, limitMs);
+}
+
+bool InputWatch::AllArrived(DWORD limitMs) {
+  return SendMarkerAndWait(mutex_, markers_, limitMs);
 }
 
 KeyTargetWindow::KeyTargetWindow(const std::wstring& title) {
@@ -134,7 +196,11 @@ LRESULT CALLBACK KeyTargetWindow::Procedure(HWND window, UINT message, WPARAM wP
     case WM_SYSKEYUP:
       if (self != nullptr) {
         std::lock_guard<std::mutex> lock(self->mutex_);
-        self->keys_.push_back({message, wParam, lParam, static_cast<DWORD>(GetMessageTime())});
+        if (wParam != kMarkerKey) {
+          self->keys_.push_back({message, wParam, lParam});
+        } else if (message == WM_KEYUP) {
+          ++self->markers_;
+        }
       }
       return 0;
     case kBringToFront:
@@ -160,6 +226,11 @@ std::vector<KeyTargetWindow::Key> KeyTargetWindow::Keys() {
 void KeyTargetWindow::Clear() {
   std::lock_guard<std::mutex> lock(mutex_);
   keys_.clear();
+  markers_ = 0;
+}
+
+bool KeyTargetWindow::AllArrived(DWORD limitMs) {
+  return SendMarkerAndWait(mutex_, markers_, limitMs);
 }
 
 }  // namespace win32tests

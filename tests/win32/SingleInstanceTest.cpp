@@ -79,12 +79,14 @@ DWORD RunSecondInstance(const wchar_t* title) {
   DWORD code = static_cast<DWORD>(-2);
   GetExitCodeProcess(child.hProcess, &code);
   CloseHandle(child.hProcess);
-  // A posted message may still be on its way.
-  for (int i = 0; i < 20 && g_received.count == 0; ++i) {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
-    Sleep(25);
-  }
+  // What the second instance posted before it ended is queued ahead of a
+  // message this thread posts itself now: once that one is taken, all the
+  // second instance posted has been handled, and nothing more can come.
+  constexpr UINT kMarker = WM_APP + 0x5A;
+  PostThreadMessageW(GetCurrentThreadId(), kMarker, 0, 0);
+  MSG msg;
+  while (GetMessageW(&msg, nullptr, 0, 0) > 0 && !(msg.hwnd == nullptr && msg.message == kMarker))
+    DispatchMessageW(&msg);
   return code;
 }
 

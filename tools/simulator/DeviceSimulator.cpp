@@ -326,7 +326,11 @@ void Hardware::ResetState() {
 void Hardware::HandleControl(Session& session, const Request& request, const uint8_t* payload, std::size_t size,
                              Reply& reply, std::vector<uint8_t>& answer, std::unique_lock<std::mutex>& lock) {
   const uint32_t code = request.code;
-  if (code == kIoctlGetEvent) released_.wait(lock, [&] { return !held_; });
+  if (code == kIoctlGetEvent && held_) {
+    ++heldFetches_;
+    released_.wait(lock, [&] { return !held_; });
+    --heldFetches_;
+  }
   const uint32_t value = FirstValue(payload, size);
   bool ok = driverPresent_ && !ShouldFail(code);
   if (ok) {
@@ -523,6 +527,7 @@ void Hardware::Handle(Session& session, const Request& request, const uint8_t* p
       status.notificationWindows = static_cast<uint32_t>(registrations_.size());
       status.pluggedCount = static_cast<uint32_t>(receivers_.size());
       status.hidOpen = static_cast<uint32_t>(hid_.size());
+      status.heldFetches = heldFetches_;
       AppendRaw(answer, status);
       for (const Receiver& receiver : receivers_) AppendRaw(answer, uint32_t{receiver.product});
       break;

@@ -115,6 +115,7 @@ class Hardware {
   std::condition_variable fetched_;
   std::condition_variable released_;
   bool held_ = false;
+  uint32_t heldFetches_ = 0;
   bool driverPresent_ = true;
   std::vector<Receiver> receivers_;
   HANDLE semaphore_ = nullptr;

@@ -192,6 +192,7 @@ int Command(int argc, char** argv, Connection::Start start) {
       std::printf("events pending %u, queued %u, fetched %u, dropped %u\n", status.pending, status.queued,
                   status.fetched, status.dropped);
       std::printf("HID handles open %u\n", status.hidOpen);
+      std::printf("fetches held %u\n", status.heldFetches);
       std::printf("notices sent %u to %u windows\nreceivers:", status.notificationsSent, status.notificationWindows);
       for (uint32_t product : plugged) std::printf(" %04X", product);
       std::printf(plugged.empty() ? " none\n" : "\n");

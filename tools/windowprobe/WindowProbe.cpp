@@ -5,6 +5,7 @@
 // action did (the clipboard, the keys a target window received).
 
 #include <windows.h>
+#include <tlhelp32.h>
 
 #include <cstddef>
 #include <cstdio>
@@ -29,8 +30,16 @@ const wchar_t kUsage[] =
     L"  control TITLE ID     print the screen rectangle of its child control ID\n"
     L"  front TITLE          bring it to the front\n"
     L"  focus                print the title of the window that has the keyboard focus\n"
+    L"  focusid              print the id of the control that has the keyboard focus\n"
+    L"  count TITLE ID       print the number of entries of its list box ID\n"
+    L"  busy TITLE           succeed when the window's thread takes no message for half a second\n"
+    L"  processes NAME       print how many processes of that executable name are running\n"
+    L"  cursor               print where the pointer is as Windows has taken it: X Y\n"
+    L"  keymark SECONDS      hook the keyboard, print ready, and end once a Pause key has passed the\n"
+    L"                       hook (which keeps it from every program); fails after SECONDS\n"
     L"  list                 print the visible top-level windows: CLASS LEFT TOP RIGHT BOTTOM TITLE\n"
     L"  children TITLE       print its visible child windows, children of children included, the same way\n"
+    L"                       but with the text each holds\n"
     L"  text TITLE ID        print the text its child control ID holds now (what was typed into a box)\n"
     L"  rows TITLE ID        print the rows of its list box ID, one a line: KIND TEXT, KIND the row's data\n"
     L"  balloons             print every visible tooltip window: LEFT TOP RIGHT BOTTOM TEXT\n"
@@ -140,7 +149,92 @@ int Focus() {
   return 0;
 }
 
-BOOL CALLBACK ListOne(HWND window, LPARAM) {
+int FocusId() {
+  GUITHREADINFO info = {};
+  info.cbSize = sizeof(info);
+  if (!GetGUIThreadInfo(0, &info) || !info.hwndFocus) return 1;
+  std::printf("%d\n", GetDlgCtrlID(info.hwndFocus));
+  return 0;
+}
+
+int Count(const wchar_t* title, const wchar_t* id) {
+  const HWND window = FindByTitle(title);
+  if (!window) return 1;
+  const HWND list = GetDlgItem(window, static_cast<int>(std::wcstol(id, nullptr, 0)));
+  DWORD_PTR count = 0;
+  if (!list || !SendMessageTimeoutW(list, LB_GETCOUNT, 0, 0, SMTO_ABORTIFHUNG, 5000, &count)) return 1;
+  std::printf("%ld\n", static_cast<long>(static_cast<LRESULT>(count)));
+  return 0;
+}
+
+int Busy(const wchar_t* title) {
+  const HWND window = FindByTitle(title);
+  if (!window) return 1;
+  DWORD_PTR result = 0;
+  return SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_BLOCK, 500, &result) ? 1 : 0;
+}
+
+int Processes(const wchar_t* name) {
+  const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+  if (snapshot == INVALID_HANDLE_VALUE) return 1;
+  PROCESSENTRY32W entry = {};
+  entry.dwSize = sizeof(entry);
+  int count = 0;
+  for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry))
+    if (lstrcmpiW(entry.szExeFile, name) == 0) ++count;
+  CloseHandle(snapshot);
+  std::printf("%d\n", count);
+  return 0;
+}
+
+int Cursor() {
+  POINT at = {};
+  if (!GetCursorPos(&at)) return 1;
+  std::printf("%ld %ld\n", at.x, at.y);
+  return 0;
+}
+
+// The keyboard hook installed last is asked first, so the marker key is
+// taken before any other hook or program sees it; every key typed before it
+// has been through all the hooks by then.
+bool markerPassed = false;
+
+LRESULT CALLBACK MarkerHook(int code, WPARAM message, LPARAM data) {
+  if (code == HC_ACTION && reinterpret_cast<const KBDLLHOOKSTRUCT*>(data)->vkCode == VK_PAUSE) {
+    if (message == WM_KEYUP || message == WM_SYSKEYUP) markerPassed = true;
+    return 1;
+  }
+  return CallNextHookEx(nullptr, code, message, data);
+}
+
+int KeyMark(const wchar_t* seconds) {
+  const HHOOK hook = SetWindowsHookExW(WH_KEYBOARD_LL, MarkerHook, GetModuleHandleW(nullptr), 0);
+  if (!hook) return 1;
+  std::printf("ready\n");
+  std::fflush(stdout);
+  const DWORD limit = static_cast<DWORD>(std::wcstoul(seconds, nullptr, 10)) * 1000;
+  const DWORD start = GetTickCount();
+  MSG msg;
+  while (!markerPassed && GetTickCount() - start < limit) {
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT);
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+  }
+  UnhookWindowsHookEx(hook);
+  return markerPassed ? 0 : 1;
+}
+
+// The text a window answers WM_GETTEXT with: for a text field of another
+// program what it holds (GetWindowText gives only the title it was made
+// with), for a tooltip the text it shows.
+std::wstring TextOf(HWND window) {
+  wchar_t text[512] = {};
+  DWORD_PTR copied = 0;
+  SendMessageTimeoutW(window, WM_GETTEXT, 511, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000, &copied);
+  return text;
+}
+
+// One line for a window; `asked` takes its text by WM_GETTEXT.
+BOOL CALLBACK ListOne(HWND window, LPARAM asked) {
   if (!IsWindowVisible(window)) return TRUE;
   wchar_t className[256] = {};
   GetClassNameW(window, className, 255);
@@ -148,7 +242,7 @@ BOOL CALLBACK ListOne(HWND window, LPARAM) {
   GetWindowRect(window, &rect);
   wchar_t line[1024];
   std::swprintf(line, 1024, L"%ls %ld %ld %ld %ld %ls\n", className, rect.left, rect.top, rect.right, rect.bottom,
-                TitleOf(window).c_str());
+                (asked ? TextOf(window) : TitleOf(window)).c_str());
   PrintUtf8(line);
   return TRUE;
 }
@@ -164,7 +258,7 @@ int Children(const wchar_t* title) {
   // A child of a hidden page counts as hidden, though its own style says
   // visible.
   EnumChildWindows(
-      window, [](HWND child, LPARAM) -> BOOL { return IsWindowVisible(child) ? ListOne(child, 0) : TRUE; }, 0);
+      window, [](HWND child, LPARAM) -> BOOL { return IsWindowVisible(child) ? ListOne(child, 1) : TRUE; }, 0);
   return 0;
 }
 
@@ -211,15 +305,12 @@ BOOL CALLBACK BalloonOne(HWND window, LPARAM) {
   wchar_t className[64] = {};
   GetClassNameW(window, className, 63);
   if (!IsWindowVisible(window) || lstrcmpiW(className, L"tooltips_class32") != 0) return TRUE;
-  // A tooltip answers WM_GETTEXT with the text it shows; the window title
-  // of a tooltip is empty.
-  wchar_t text[512] = {};
-  DWORD_PTR copied = 0;
-  SendMessageTimeoutW(window, WM_GETTEXT, 511, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000, &copied);
+  // The window title of a tooltip is empty.
+  const std::wstring text = TextOf(window);
   RECT rect = {};
   GetWindowRect(window, &rect);
   wchar_t line[1024];
-  std::swprintf(line, 1024, L"%ld %ld %ld %ld %ls\n", rect.left, rect.top, rect.right, rect.bottom, text);
+  std::swprintf(line, 1024, L"%ld %ld %ld %ld %ls\n", rect.left, rect.top, rect.right, rect.bottom, text.c_str());
   PrintUtf8(line);
   return TRUE;
 }
@@ -440,6 +531,12 @@ int wmain(int argc, wchar_t** argv) {
   if (command == L"control" && argc == 4) return Control(argv[2], argv[3]);
   if (command == L"front" && argc == 3) return Front(argv[2]);
   if (command == L"focus" && argc == 2) return Focus();
+  if (command == L"cursor" && argc == 2) return Cursor();
+  if (command == L"processes" && argc == 3) return Processes(argv[2]);
+  if (command == L"busy" && argc == 3) return Busy(argv[2]);
+  if (command == L"focusid" && argc == 2) return FocusId();
+  if (command == L"count" && argc == 4) return Count(argv[2], argv[3]);
+  if (command == L"keymark" && argc == 3) return KeyMark(argv[2]);
   if (command == L"list" && argc == 2) return List();
   if (command == L"children" && argc == 3) return Children(argv[2]);
   if (command == L"balloons" && argc == 2) return Balloons();

@@ -203,13 +203,11 @@ masks_are() {
 tray_x=$((desktop_width - 12))
 tray_y=$((desktop_height - 10))
 double_click_tray() {
-  xdotool mousemove $tray_x $tray_y
-  sleep 0.3
+  move_pointer $tray_x $tray_y
   xdotool click --repeat 2 --delay 80 1
 }
 right_click_tray() {
-  xdotool mousemove $tray_x $tray_y
-  sleep 0.3
+  move_pointer $tray_x $tray_y
   xdotool click 3
 }
 menu_count_is() { [ "$(popup_menus | wc -l)" -eq "$1" ]; }
@@ -231,10 +229,8 @@ open_tray_menu() {
 # is shown) first: a pointer that jumps straight from a button to another
 # program's window leaves the button looking hovered.
 park_pointer() {
-  xdotool mousemove 500 300
-  sleep 0.2
-  xdotool mousemove 20 20
-  sleep 0.5
+  move_pointer 500 300
+  move_pointer 20 20
 }
 
 # The tray icon's balloon: a tooltip window with the program's title as its
@@ -257,8 +253,7 @@ dismiss_balloon() {
 
 # click_at X Y: a left click at a point of the desktop.
 click_at() {
-  xdotool mousemove "$1" "$2"
-  sleep 0.3
+  move_pointer "$1" "$2"
   xdotool click 1
 }
 
@@ -342,4 +337,98 @@ demo_close() {
   await 20 "the $1 window did not close with $4" demo_ended
   wait "$demo_pid" 2>/dev/null || true
   demo_pid=
+}
+
+# --- Waiting for input to be taken ------------------------------------------
+
+# pointer_at X Y: whether Windows has taken the pointer's move to X, Y.
+pointer_at() { [ "$(probe cursor)" = "$1 $2" ]; }
+# move_pointer X Y: moves the pointer there and returns once Windows has
+# taken the move, so the window there has it in its queue before anything
+# that follows (moves in quick succession would otherwise be merged, and a
+# window passed over would never see the pointer).
+move_pointer() {
+  xdotool mousemove --sync "$1" "$2"
+  await 20 "the pointer did not get to $1 $2" pointer_at "$1" "$2"
+}
+# keys_through: returns once every key typed so far has been through the
+# system's keyboard hooks, the program's own among them: a marker key (Pause)
+# typed now, which the probe's hook takes out, has then reached the probe.
+# What the hooks posted is then queued ahead of any later click or key.
+keys_through() {
+  mark_out="$home/keymark.out"
+  : >"$mark_out"
+  wine "$probe_exe" keymark 60 >"$mark_out" 2>&1 8>&- &
+  mark_pid=$!
+  await 60 "the probe's keyboard hook did not start" grep -q ready "$mark_out"
+  xdotool key Pause
+  wait "$mark_pid" || fail "the keys typed did not come through the keyboard hooks"
+}
+
+# area_look WINDOW X Y W H: a checksum of what the screen shows of a part of
+# a window, to wait for a click or key to change how it looks.
+area_look() {
+  rect=$(probe rect "$1") || return 1
+  set -- $rect "$2" "$3" "$4" "$5"
+  screen_look $(($1 + $5)) $(($2 + $6)) "$7" "$8"
+}
+# screen_look X Y W H: the same for a part of the desktop.
+screen_look() { import -window root -crop "${3}x${4}+${1}+${2}" rgb:- 2>/dev/null | md5sum; }
+screen_differs() { [ "$(screen_look "$1" "$2" "$3" "$4")" != "$5" ]; }
+area_differs() { [ "$(area_look "$1" "$2" "$3" "$4" "$5")" != "$6" ]; }
+# click_to_change WINDOW X Y W H WHAT: a click at X, Y of the window, which
+# must change how the area X Y W H looks; the look is compared with the
+# pointer parked, so a hover look does not count.
+click_to_change() {
+  park_pointer
+  look_before=$(area_look "$1" "$4" "$5" "$6" "$7")
+  click_in "$1" "$2" "$3"
+  park_pointer
+  await 20 "$8" area_differs "$1" "$4" "$5" "$6" "$7" "$look_before"
+}
+
+# The system's file-open dialog, titled "Open", as a person uses it: once
+# it has the keyboard, the path typed into its name box, and Enter once the
+# box shows the path.
+file_open_has_keyboard() { [ "$(probe focus)" = Open ]; }
+file_open_shows() { probe children Open | grep -qF -- "$1"; }
+choose_in_file_open() {
+  await 20 "the file-open dialog does not have the keyboard" file_open_has_keyboard
+  xdotool type "$1"
+  await 20 "the file-open dialog's name box does not show $1" file_open_shows "$1"
+  xdotool key Return
+  await 20 "the file-open dialog did not close on Enter" eval '! window_exists Open'
+}
+
+# A click on the empty desktop closes the tray menu.
+close_menus() {
+  click_at 300 300
+  await 10 "the tray menu did not close" menu_count_is 0
+}
+# posted_handled: returns once the program's window has handled what was
+# posted to it before: the tray's notice of a right button press, posted
+# after it, opens the tray menu where the pointer is, which a click in a top
+# corner of the desktop away from the menu, where no window of the program
+# lies, closes again.
+posted_handled() {
+  sim post "$title" 0x600 0 516 || fail "could not post to the window"
+  await 20 "the window did not handle what was posted to it" menu_count_is 1
+  set -- $(popup_menus)
+  if [ "$1" -gt $((desktop_width / 2)) ]; then
+    click_at 20 20
+  else
+    click_at $((desktop_width - 24)) 20
+  fi
+  await 10 "the tray menu did not close" menu_count_is 0
+}
+# input_taken: returns once the program's window has taken every click and
+# key given to it before: the pointer, moved onto its close button after
+# them, lights the button only once the window takes the move. The pointer
+# starts off the button.
+input_taken() {
+  look_before=$(area_look "$title" 628 35 16 16)
+  rect=$(probe rect "$title") || fail "the window is gone"
+  set -- $rect
+  move_pointer $(($1 + 636)) $(($2 + 43))
+  await 20 "the window did not take the input given to it" area_differs "$title" 628 35 16 16 "$look_before"
 }

@@ -15,9 +15,8 @@ tip_shown() { [ -n "$(tip_text)" ]; }
 label_tip() {
   park_pointer
   set -- $(page_point "$1" "$2")
-  xdotool mousemove $(($1 - 3)) $(($2 - 2))
-  sleep 0.2
-  xdotool mousemove "$1" "$2"
+  move_pointer $(($1 - 3)) $(($2 - 2))
+  move_pointer "$1" "$2"
   await 10 "no tip appeared over the label at $1 $2" tip_shown
   tip_text
 }
@@ -42,17 +41,15 @@ pick_from_menu() {
     click_at $(($1 + 60)) $entry_y
     return
   fi
-  xdotool mousemove $(($1 + 60)) $entry_y
-  sleep 0.2
-  xdotool mousemove $(($1 + 70)) $entry_y
+  move_pointer $(($1 + 60)) $entry_y
+  move_pointer $(($1 + 70)) $entry_y
   await 10 "resting on the category opened no list" editing_list
+  # Along the entry into the list, as a hand moves, each step taken.
   for x in 100 130 160 190 200; do
-    xdotool mousemove $(($1 + x)) $entry_y
-    sleep 0.15
+    move_pointer $(($1 + x)) $entry_y
   done
   set -- $(editing_list) "$4"
-  xdotool mousemove $(($1 + 50)) $(($2 + $3 * 23 + 11))
-  sleep 0.4
+  move_pointer $(($1 + 50)) $(($2 + $3 * 23 + 11))
   shot function-menu
   xdotool click 1
 }

@@ -64,3 +64,17 @@ wait_for_window() {
 window_shown() {
   xwininfo -root -tree 2>/dev/null | grep '"vn24g_uidemo.exe"' | grep -q "$1+"
 }
+
+# move_pointer X Y: moves the pointer there and waits until Windows has
+# taken the move (the window probe reads where Windows has the pointer), so
+# moves in quick succession are not merged into one.
+probe_exe="$build/tests/vn24g_windowprobe.exe"
+pointer_at() { [ "$("$run" "$probe_exe" cursor 2>/dev/null | tr -d '\r')" = "$1 $2" ]; }
+move_pointer() {
+  xdotool mousemove --sync "$1" "$2"
+  for _ in $(seq 1 100); do
+    pointer_at "$1" "$2" && return 0
+    sleep 0.2
+  done
+  fail "the pointer did not get to $1 $2"
+}

@@ -25,17 +25,24 @@ editor_button() {
 }
 click_new() { click_in "$editor" 44 242; }
 # Recording starts when the editor has handled the click; keys typed before
-# that are not the macro's, so the script waits as a person would.
-click_record() {
-  click_in "$editor" 361 233
-  sleep 0.7
-}
-click_loop_switch() { click_in "$editor" 298 53; }
-click_delay_switch() { click_in "$editor" 298 75; }
+# that are not the macro's, so the script waits for the record button's
+# look (its caption) to change, and the same for the two switches.
+click_record() { click_to_change "$editor" 361 233 291 220 140 26 "the record button did not switch"; }
+click_loop_switch() { click_to_change "$editor" 298 53 292 47 12 12 "the loop switch did not switch"; }
+click_delay_switch() { click_to_change "$editor" 298 75 292 69 12 12 "the pause switch did not switch"; }
 click_modify() { click_in "$editor" 325 99; }
 click_left_mouse_button() { click_in "$editor" 337 176; }
-click_loop_box() { click_in "$editor" 390 52; }
-click_delay_box() { click_in "$editor" 389 100; }
+# The number boxes (ids 1000 and 1001) switch the recording off while they
+# have the keyboard focus; keys are typed into them only once they have it.
+focus_is() { [ "$(probe focusid)" = "$1" ]; }
+click_loop_box() {
+  click_in "$editor" 390 52
+  await 20 "the repeat-count box did not take the keyboard" focus_is 1000
+}
+click_delay_box() {
+  click_in "$editor" 389 100
+  await 20 "the pause box did not take the keyboard" focus_is 1001
+}
 # Row N (from 0) of the macro list and of the event list; rows are 18 high.
 click_macro_row() { click_in "$editor" 70 $((62 + 18 * $1 + 9)); }
 double_click_macro_row() {
@@ -45,10 +52,14 @@ double_click_macro_row() {
   xdotool click --repeat 2 --delay 80 1
 }
 click_event_row() { click_in "$editor" 200 $((62 + 18 * $1 + 9)); }
+# Types the keys; returns once the hook library has reported them, so that
+# a later click reaches the editor after the reports.
 type_keys() {
-  xdotool type --delay 120 "$1"
-  sleep 0.5
+  xdotool type "$1"
+  keys_through
 }
+# event_rows_are N: whether the event list shows N rows.
+event_rows_are() { [ "$(probe count "$editor" 257)" = "$1" ]; }
 
 # The stored macro N's line of the probe: INDEX DELAYS LOOP COUNT EVENTS NAME.
 macro_line() { probe macros | awk -v n="$1" '$1 == n'; }

@@ -76,6 +76,20 @@ TEST_F(MacroPlaybackTest, SideSpecificModifiersPlayAsThePlainKeyWithTheRecordedP
                            Key(0x12, true, 0x38)}));
 }
 
+TEST_F(MacroPlaybackTest, EveryPassOfALoopedMacroKeepsEveryPauseItsLastEventsToo) {
+  // A-down with 100 ms, A-up, B-down with 200 ms, B-up with 30 ms, twice:
+  // each key is followed by the 50 ms stroke pause and then its own pause,
+  // and B-up's pause comes before the second pass begins.
+  tagMACROINFO& m = Macro(0, {{0x41, 0, 100}, {0x41, 1, 0}, {0x42, 0, 200}, {0x42, 1, 30}});
+  m.loopEnabled = 1;
+  m.loopCount = 2;
+  const Lines pass = Join({Key(0x41, false, 0x1E), {SleepLine(100)}, Key(0x41, true, 0x1E), Key(0x42, false, 0x30),
+                           {SleepLine(200)}, Key(0x42, true, 0x30), {SleepLine(30)}});
+  const uint32_t start = desktop.now;
+  EXPECT_EQ(Play(0), Join({pass, pass}));
+  EXPECT_EQ(desktop.now - start, 1060u);
+}
+
 TEST_F(MacroPlaybackTest, MouseButtonsPlayWithoutTheStrokePause) {
   desktop.extraInfo = 0x99;
   Macro(0, {{0xC1, 0, 0}, {0xC1, 1, 10}, {0xC2, 0, 0}, {0xC2, 1, 0}, {0xC3, 0, 0}, {0xC3, 1, 0}});

@@ -144,19 +144,25 @@ TEST_F(AssignmentPages, AMarkLightsOnlyWhileItsLabelIsUnderThePointer) {
   GetWindowRect(page.LabelButton(1).Handle(), &label);
   SetForegroundWindow(host_.Handle());
   SetCursorPos((label.left + label.right) / 2, (label.top + label.bottom) / 2);
-  uitest::PumpFor(450);
+  // The page looks at the pointer now and then; each look sets every mark.
+  ASSERT_TRUE(uitest::PumpUntil([&] { return page.MarkButton(1).Checked(); }));
   for (std::size_t i = 0; i < 11; ++i) EXPECT_EQ(page.MarkButton(i).Checked(), i == 1) << "mark " << i;
 
   SetCursorPos(label.left - 20, label.bottom + 30);
-  uitest::PumpFor(450);
-  EXPECT_FALSE(page.MarkButton(1).Checked());
+  EXPECT_TRUE(uitest::PumpUntil([&] { return !page.MarkButton(1).Checked(); }));
 
-  // Another window in front: the pointer on the label lights nothing.
+  // Another window in front: the pointer on the label lights nothing. The
+  // mark of the label the pointer left going out shows that the page has
+  // looked since.
+  RECT second = {};
+  GetWindowRect(page.LabelButton(2).Handle(), &second);
+  SetCursorPos((second.left + second.right) / 2, (second.top + second.bottom) / 2);
+  ASSERT_TRUE(uitest::PumpUntil([&] { return page.MarkButton(2).Checked(); }));
   ui::Window other;
   ASSERT_TRUE(other.Create(0, u"another program", WS_POPUP | WS_VISIBLE, RECT{900, 700, 960, 740}, nullptr));
   SetForegroundWindow(other.Handle());
   SetCursorPos((label.left + label.right) / 2, (label.top + label.bottom) / 2);
-  uitest::PumpFor(450);
+  EXPECT_TRUE(uitest::PumpUntil([&] { return !page.MarkButton(2).Checked(); }));
   EXPECT_FALSE(page.MarkButton(1).Checked());
   other.Destroy();
 }

@@ -88,7 +88,7 @@ TEST_F(BmpMenuExTest, EachEntryShowsThePictureOfItsState) {
   SetCursorPos(300 + 60, 200 + 11);
   SendMessageW(menu.EntryButton(0), WM_MOUSEMOVE, 0, MAKELPARAM(60, 11));
   SendMessageW(menu.EntryButton(2), BM_SETSTATE, TRUE, 0);
-  uitest::PumpFor(100);
+  uitest::PumpPending();
 
   uitest::Canvas canvas(120, 4 * 22);
   uitest::CaptureWindow(menu.Handle(), canvas);
@@ -107,7 +107,7 @@ TEST_F(BmpMenuExTest, ClickTellsTheOwnerIndexAndModel) {
   Fill(menu);
   ASSERT_TRUE(menu.Open());
   uitest::Click(menu.EntryButton(2));
-  uitest::PumpFor(100);
+  ASSERT_TRUE(uitest::PumpPosted());
   ASSERT_EQ(owner_.picks.size(), 1u);
   EXPECT_EQ(owner_.picks[0].first, 2u);
   EXPECT_EQ(owner_.picks[0].second, 0x9080);

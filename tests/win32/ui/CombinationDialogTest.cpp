@@ -18,6 +18,7 @@
 #include "text/LabelTable.h"
 #include "ui/dialogs/DlgCombo.h"
 #include "win32/DistFolder.h"
+#include "win32/InputWatch.h"
 
 namespace {
 
@@ -116,8 +117,9 @@ TEST_F(CombinationDialog, EnterEscapeSpaceAndAltF4NeverCloseIt) {
                                 }
                               },
                               [&] {
-                                // Alt+F4 would close the window by a command it posts.
-                                uitest::PumpFor(300);
+                                // Alt+F4 would close the window by a command it posts,
+                                // which posts the Cancel command in turn.
+                                uitest::PumpPosted();
                                 openAfterKeys = IsWindowVisible(dialog.Handle()) && dialog.IsModal();
                               },
                               [&] { uitest::Click(dialog.OkButton()); }});
@@ -150,18 +152,20 @@ TEST_F(CombinationDialog, CapturesRealKeysThroughTheLibraryAndReleasesIt) {
 TEST_F(CombinationDialog, OpensWithoutTheLibraryAndGivesAnEmptyCombination) {
   // The test programs' folder holds no hook library.
   ui::CDlgCombo dialog(nullptr, wintest::TestProgramFolder());
-  bool shown = false;
+  bool shown = false, keysHandled = false;
   ModalScript script(dialog, {[&] {
     shown = IsWindowVisible(dialog.Handle()) != FALSE;
     SendKey(VK_CONTROL, false);
     SendKey('S', false);
     SendKey('S', true);
     SendKey(VK_CONTROL, true);
-    uitest::PumpFor(300);
+    // The keys have reached the dialog once the marker sent after them has.
+    keysHandled = win32tests::PumpUntilMarkerTaken(uitest::PumpPending);
     uitest::Click(dialog.OkButton());
   }});
   EXPECT_EQ(script.Run(), IDOK);
   EXPECT_TRUE(shown);
+  EXPECT_TRUE(keysHandled);
   EXPECT_EQ(dialog.Chosen().modifiers, 0);
   EXPECT_EQ(dialog.Chosen().key1, 0);
   EXPECT_EQ(dialog.Chosen().key2, 0);

@@ -23,6 +23,7 @@
 #include "text/LabelTable.h"
 #include "ui/dialogs/DlgMacro.h"
 #include "win32/DistFolder.h"
+#include "win32/InputWatch.h"
 
 namespace {
 

@@ -134,18 +134,48 @@ void PumpPending() {
   while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) ui::ProcessMessage(msg);
 }
 
-void PumpFor(DWORD milliseconds) {
+bool PumpUntil(const std::function<bool()>& done) {
   const DWORD start = GetTickCount();
-  do {
-    PumpPending();
+  for (PumpPending(); !done() && GetTickCount() - start < 20000; PumpPending())
     MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-  } while (GetTickCount() - start < milliseconds);
-  PumpPending();
+  return done();
 }
 
-bool PumpUntil(const std::function<bool()>& done) {
-  for (int i = 0; i < 300 && !done(); ++i) PumpFor(10);
-  return done();
+namespace {
+
+// A message-only window that notes the markers PumpPosted posts it.
+class MarkerWindow : public ui::Window {
+ public:
+  static constexpr UINT kMarker = WM_APP + 0x4D;
+  MarkerWindow() { Create(0, u"", 0, RECT{0, 0, 0, 0}, HWND_MESSAGE); }
+  bool marked = false;
+
+ protected:
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+    if (message != kMarker) return Window::WindowProc(message, wParam, lParam);
+    marked = true;
+    return 0;
+  }
+};
+
+int releasesTaken = 0;
+
+// Sees each mouse message as a loop of this thread takes it from the queue.
+LRESULT CALLBACK CountReleases(int code, WPARAM message, LPARAM data) {
+  if (code == HC_ACTION && (message == WM_LBUTTONUP || message == WM_NCLBUTTONUP)) ++releasesTaken;
+  return CallNextHookEx(nullptr, code, message, data);
+}
+
+}  // namespace
+
+bool PumpPosted(int rounds) {
+  MarkerWindow marker;
+  for (int round = 0; round < rounds; ++round) {
+    marker.marked = false;
+    marker.Post(MarkerWindow::kMarker);
+    if (!PumpUntil([&] { return marker.marked; })) return false;
+  }
+  return true;
 }
 
 ModalScript::ModalScript(ui::Dialog& dialog, std::vector<std::function<void()>> steps)
@@ -166,7 +196,7 @@ LRESULT ModalScript::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       step();
     }
     if (steps_.empty()) {
-      SetTimer(Handle(), kWatchdog, 5000, nullptr);
+      SetTimer(Handle(), kWatchdog, 20000, nullptr);
     } else {
       Post(kNextStep);
     }
@@ -200,8 +230,13 @@ void ClickTwiceQuickly(POINT screen) {
     inputs[i].type = INPUT_MOUSE;
     inputs[i].mi.dwFlags = flags[i];
   }
+  releasesTaken = 0;
+  const HHOOK hook = SetWindowsHookExW(WH_MOUSE, CountReleases, nullptr, GetCurrentThreadId());
   SendInput(4, inputs, sizeof(INPUT));
-  PumpFor(200);
+  PumpUntil([] { return releasesTaken >= 2; });
+  UnhookWindowsHookEx(hook);
+  // What handling the releases posted.
+  PumpPosted();
 }
 
 void PostKey(HWND window, WPARAM key) {

@@ -23,14 +23,17 @@ namespace uitest {
 
 // Handles everything queued for this thread, the way the program's loops do.
 void PumpPending();
-// Pumps for `milliseconds`.
-void PumpFor(DWORD milliseconds);
-// Pumps until `done` holds, a few seconds at most; returns whether it holds.
+// Pumps until `done` holds; returns whether it holds. The bound of twenty
+// seconds only keeps a broken path from hanging the run.
 bool PumpUntil(const std::function<bool()>& done);
+// Handles everything posted to this thread so far, then what handling that
+// posted, and so on, `rounds` deep: a marker posted behind the queue's
+// messages has been handled once per round.
+bool PumpPosted(int rounds = 3);
 
 // Runs steps inside a modal loop: the first when the loop handles its first
 // messages, each next one after everything the previous step posted. A
-// dialog still open a few seconds after the last step is ended with
+// dialog still open twenty seconds after the last step is ended with
 // kStuck, so a test that fails to close its dialog fails instead of hanging.
 class ModalScript : public ui::Window {
  public:
@@ -51,7 +54,8 @@ class ModalScript : public ui::Window {
 void Click(HWND button);
 // Two clicks of the left button at `screen` through the system's input, as
 // quick as a double click, and everything they cause handled: the window
-// there receives the second press as a double click.
+// there, which must be one of this thread's, receives the second press as a
+// double click.
 void ClickTwiceQuickly(POINT screen);
 // Posts a key press and release to `window`.
 void PostKey(HWND window, WPARAM key);
