@@ -1,5 +1,6 @@
 #include "macro/MacroEditor.h"
 
+#include "config/SettingsStore.h"
 #include "platform/WideText.h"
 #include "text/NumberText.h"
 
@@ -147,7 +148,10 @@ void MacroEditor::Record() {
 
 bool MacroEditor::Ok() {
   StopRecording();
-  return list_.SaveMacros();
+  if (list_.SaveMacros()) return true;
+  // The editor stays as it is, so the user can try again or cancel.
+  view_.ShowMessage(config::kApplyRefusedText, config::kWarningCaption);
+  return false;
 }
 
 void MacroEditor::Cancel() { StopRecording(); }
