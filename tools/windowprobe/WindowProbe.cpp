@@ -30,6 +30,8 @@ const wchar_t kUsage[] =
     L"  front TITLE          bring it to the front\n"
     L"  focus                print the title of the window that has the keyboard focus\n"
     L"  list                 print the visible top-level windows: CLASS LEFT TOP RIGHT BOTTOM TITLE\n"
+    L"  foreground           print the foreground window the same way\n"
+    L"  at X Y               print the top-level window at the screen point X, Y the same way\n"
     L"  children TITLE       print its visible child windows, children of children included, the same way\n"
     L"  balloons             print every visible tooltip window: LEFT TOP RIGHT BOTTOM TEXT\n"
     L"  assignments MODEL    print the function codes stored for MODEL, in hexadecimal, and its two\n"
@@ -149,6 +151,23 @@ BOOL CALLBACK ListOne(HWND window, LPARAM) {
                 TitleOf(window).c_str());
   PrintUtf8(line);
   return TRUE;
+}
+
+// The top-level window that `window` belongs to, as a line of `list`.
+int PrintTopLevel(HWND window) {
+  if (!window) {
+    std::fputs("vn24g_windowprobe: no window there\n", stderr);
+    return 1;
+  }
+  ListOne(GetAncestor(window, GA_ROOT), 0);
+  return 0;
+}
+
+int Foreground() { return PrintTopLevel(GetForegroundWindow()); }
+
+int WindowAt(const wchar_t* x, const wchar_t* y) {
+  const POINT point = {std::wcstol(x, nullptr, 0), std::wcstol(y, nullptr, 0)};
+  return PrintTopLevel(WindowFromPoint(point));
 }
 
 int List() {
@@ -400,6 +419,8 @@ int wmain(int argc, wchar_t** argv) {
   if (command == L"front" && argc == 3) return Front(argv[2]);
   if (command == L"focus" && argc == 2) return Focus();
   if (command == L"list" && argc == 2) return List();
+  if (command == L"foreground" && argc == 2) return Foreground();
+  if (command == L"at" && argc == 4) return WindowAt(argv[2], argv[3]);
   if (command == L"children" && argc == 3) return Children(argv[2]);
   if (command == L"balloons" && argc == 2) return Balloons();
   if (command == L"assignments" && argc == 3) return Assignments(argv[2]);
