@@ -4,10 +4,11 @@
 # launch dialog and the macro editor (picked for the Glide's fourth button),
 # the Reset question and About.
 #   - With each one open, opening the tray menu and dismissing it, a double
-#     click on the tray icon and a click on the main window leave that
-#     dialog in front: it is the foreground window, nothing of the main
-#     window covers its middle, and its Cancel still closes it. The click on
-#     the main window is made while another program is in front.
+#     click on the tray icon, a click on the main window and a model picked
+#     from the tray menu leave that dialog in front: it is the foreground
+#     window, nothing of the main window covers its middle, and its Cancel
+#     still closes it. Each step starts with another program in front; the
+#     pick does not switch the model.
 #   - With each one open (the macro editor also while it records), the
 #     exit command ends the program within the time the installer waits
 #     for it, and nothing of the dialog is stored.
@@ -125,7 +126,12 @@ other="Another program"
 w "$probe_exe" target "$other" "$(windows_path "$home/other.log")" >/dev/null 2>&1 &
 await 30 "the other program's window did not open" window_exists "$other"
 other_in_front() { [ "$(probe foreground | awk '{ sub(/^[^ ]+ [-0-9]+ [-0-9]+ [-0-9]+ [-0-9]+ /, ""); print }')" = "$other" ]; }
+other_to_front() {
+  probe front "$other" >/dev/null || true
+  await 10 "the other program's window did not come to the front" other_in_front
+}
 start_and_open
+await 30 "the driver did not get the Glide's masks" masks_are 0x00000180 0x019C0000
 label_says $fourth_x $fourth_y Back
 stored_before=$(stored_mouse)
 macros_before=$(stored_macros)
@@ -134,6 +140,9 @@ for dialog in combination launch editor reset about; do
   echo "the $dialog dialog stays in front of the tray and the window"
   open_dialog $dialog
   expect_in_front $dialog "opening it"
+  # Each step starts with another program in front, so that the dialog is in
+  # front afterwards only if the step brought it there.
+  other_to_front
   right_click_tray
   await 20 "the tray menu did not open over the $dialog dialog" menu_count_is 1
   shot $dialog-tray-menu
@@ -141,19 +150,20 @@ for dialog in combination launch editor reset about; do
   click_at 300 30
   await 10 "the tray menu did not close" menu_count_is 0
   expect_in_front $dialog "the tray menu"
+  other_to_front
   double_click_tray
-  sleep 0.5
   expect_in_front $dialog "a double click on the tray icon"
-  # Another program in front; a click on the main window brings its dialog
-  # back.
-  probe front "$other" >/dev/null || true
-  await 10 "the other program's window did not come to the front" other_in_front
+  other_to_front
   set -- $(probe rect "$title")
   click_at $(($1 + 20)) $((($2 + $4) / 2))
   expect_in_front $dialog "a click on the main window"
   shot $dialog-in-front
+  other_to_front
+  sim post "$title" 0x111 0xE0009070 || fail "could not post the model command"
+  expect_in_front $dialog "a model picked from the tray menu"
   click_cancel $dialog
   park_pointer
+  masks_are 0x00000180 0x019C0000 || fail "the model picked while the $dialog dialog was open took over: $(sim masks)"
 done
 
 for dialog in combination launch editor recording reset about; do
