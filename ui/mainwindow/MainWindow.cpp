@@ -86,8 +86,7 @@ LRESULT CVarnok24G_ConfigDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lPa
       break;
     case WM_SETCURSOR:
       // A press on the window while a dialog of its own holds it: the
-      // system reports it here only, as an error hit.
-      // The hit code is a signed word.
+      // system reports it here only, as an error hit (a signed word).
       if (static_cast<SHORT>(LOWORD(lParam)) == HTERROR && IsButtonPress(HIWORD(lParam)))
         controller_.OnClickWhileWaiting();
       break;
