@@ -4,6 +4,7 @@
 #include "actions/InputPrimitives.h"
 #include "actions/KeyStroke.h"
 #include "actions/MacroPlayback.h"
+#include "actions/RegisteredProgram.h"
 #include "actions/ScrollTargetFinder.h"
 #include "codes/SocialSiteLibrary.h"
 #include "config/FunctionCodes.h"
@@ -83,11 +84,11 @@ void ExecuteAssignment(const ButtonAssignment& record, CFaceBookFunction& social
     case FN_VOLUME_DOWN: function.TapExtendedKey(vk::kVolumeDown); break;
     case FN_MUTE: function.TapExtendedKey(vk::kVolumeMute); break;
     case FN_WORD:
-    case FN_KB_WORD: Open(u"Winword"); break;
+    case FN_KB_WORD: OpenRegisteredProgram(u"Winword"); break;
     case FN_EXCEL:
-    case FN_KB_EXCEL: Open(u"excel"); break;
+    case FN_KB_EXCEL: OpenRegisteredProgram(u"excel"); break;
     case FN_POWERPOINT:
-    case FN_KB_POWERPOINT: Open(u"POWERPNT"); break;
+    case FN_KB_POWERPOINT: OpenRegisteredProgram(u"POWERPNT"); break;
     case FN_CUT: TapControlWith(function, 'X'); break;
     case FN_COPY: TapControlWith(function, 'C'); break;
     case FN_PASTE: TapControlWith(function, 'V'); break;

@@ -121,11 +121,40 @@ void MainWindowController::OnSetScrollValues(uintptr_t wheelScrollLines, intptr_
 
 void MainWindowController::OnTrayNotify(intptr_t mouseMessage) {
   if (mouseMessage == static_cast<intptr_t>(platform::kMsgLeftButtonDoubleClick)) {
-    ShowMainWindow();
-    view_.BringToFront();
+    OpenFromTray(true);
   } else if (mouseMessage == static_cast<intptr_t>(platform::kMsgRightButtonDown)) {
+    // The menu needs the program in front to go away when the user clicks
+    // elsewhere; an open dialog stays above its window meanwhile.
+    view_.BringToFront(FrontWindow());
     view_.ShowTrayMenu(BuildTrayMenu(devices_, IsSingleDevice(), currentModel_));
   }
+}
+
+platform::WindowHandle MainWindowController::FrontWindow() {
+  return app::FrontWindow(view_.ProgramWindows(), view_.Window());
+}
+
+void MainWindowController::OpenFromTray(bool toFront) {
+  // While a dialog is open, the window it belongs to is already open with
+  // the edit it serves: opening it again would drop that edit under it.
+  const bool dialogOpen = DialogOpen();
+  if (!dialogOpen || !visible_) ShowMainWindow();
+  if (toFront || dialogOpen) view_.BringToFront(FrontWindow());
+}
+
+void MainWindowController::OnClickWhileWaiting() {
+  const platform::WindowHandle front = FrontWindow();
+  if (front == view_.Window()) return;
+  view_.BringToFront(front);
+  view_.FlashWindow(front);
+}
+
+void MainWindowController::Exit() {
+  // The innermost dialog first: each returns to the one it was opened from,
+  // which then finds its own request waiting.
+  const std::vector<platform::WindowHandle> open = WaitingChain(view_.ProgramWindows(), view_.Window());
+  for (auto dialog = open.rbegin(); dialog != open.rend(); ++dialog) view_.CloseDialog(*dialog);
+  view_.EndWindow(kExitResult);
 }
 
 void MainWindowController::ShowMainWindow() {
@@ -147,13 +176,13 @@ bool MainWindowController::OnCommand(uintptr_t command) {
   }
   switch (command) {
     case kTrayShow:
-      ShowMainWindow();
+      OpenFromTray(false);
       return true;
     case kTrayExit:
-      view_.EndWindow(kExitResult);
+      Exit();
       return true;
     case kTrayAbout:
-      view_.ShowMessageDialog(Label("tc_about"), Label("tc_info"), false);
+      view_.ShowMessageDialog(Label("tc_about"), Label("tc_info"));
       return true;
     case kTrayHelp:
       OpenHelp();
@@ -190,14 +219,17 @@ void MainWindowController::OnCommandButton(CommandButton button) {
     case CommandButton::Close:
       HideMainWindow();  // the program stays in the tray
       break;
-    case CommandButton::Reset:
-      if (view_.ShowMessageDialog(Label("tc_reset"), Label("tc_reinfo"), true) == 1) {
+    case CommandButton::Reset: {
+      const int32_t model = currentModel_;
+      // A reset answered for another model than the one now shown is dropped.
+      if (view_.ShowMessageDialog(Label("tc_reset"), Label("tc_reinfo")) == 1 && model == currentModel_) {
         config::RestoreDefaultSettings(currentModel_, deviceType_, sendMasks);
         // After the scroll values are back, so that the working copy the
         // next apply stores carries them rather than zeros.
         view_.RestorePageDefaults(deviceType_);
       }
       break;
+    }
     case CommandButton::Ok:
       config::ApplySettings(settingsKeyPath_, currentModel_, sendMasks, view_);
       HideMainWindow();
@@ -229,6 +261,12 @@ void MainWindowController::OpenDeviceDropDown() {
 }
 
 void MainWindowController::OnModelPick(int32_t modelValue) {
+  // The open dialog edits the current model's records: the switch waits
+  // for the user to answer it, which is what the user is shown.
+  if (DialogOpen()) {
+    view_.BringToFront(FrontWindow());
+    return;
+  }
   view_.CloseMenus();
   SwitchModel(modelValue);
 }

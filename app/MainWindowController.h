@@ -37,7 +37,11 @@ class MainWindowController {
   // WM_COMMAND from the tray menu; true when it was one of its commands.
   bool OnCommand(uintptr_t command);
   void OnCommandButton(CommandButton button);
+  // A model picked from the tray menu or the device drop-down; refused,
+  // with the open dialog brought forward, while a dialog is open.
   void OnModelPick(int32_t modelValue);
+  // A click on the main window while it waits for a dialog.
+  void OnClickWhileWaiting();
   void OnRetryTimer();
   // A while after the window was hidden: its look goes until it is opened
   // again.
@@ -69,6 +73,15 @@ class MainWindowController {
   bool SendMasks();
   void OpenDeviceDropDown();
   void OpenHelp();
+  // Opens the window from the tray (or for a second instance) and brings
+  // what the user has to answer to the front.
+  void OpenFromTray(bool toFront);
+  // The main window, or the dialog open over it that the user has to
+  // answer first.
+  platform::WindowHandle FrontWindow();
+  bool DialogOpen() { return FrontWindow() != view_.Window(); }
+  // Ends every open dialog as its Cancel would, then the window.
+  void Exit();
 
   MainWindowView& view_;
   std::u16string exeFolder_;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/DeviceList.h"
+#include "app/DialogChain.h"
 #include "app/TrayMenu.h"
 #include "config/UserMessages.h"
 #include "platform/Handle.h"
@@ -39,7 +40,12 @@ class MainWindowView : public config::UserMessages {
   virtual void ShowWindow() = 0;
   virtual void HideWindow() = 0;
   virtual void MinimiseWindow() = 0;
-  virtual void BringToFront() = 0;
+  // Makes `window` (the main window or one of its dialogs) the foreground
+  // window with the keyboard.
+  virtual void BringToFront(platform::WindowHandle window) = 0;
+  // Draws the user's eye to `window`, as the system does for a dialog whose
+  // owner was clicked.
+  virtual void FlashWindow(platform::WindowHandle window) = 0;
   virtual void RepaintStatusPanels() = 0;
 
   // The pages, where they exist: show the applied assignments again, or
@@ -58,9 +64,16 @@ class MainWindowView : public config::UserMessages {
   // Later handles the pick as OnModelPick.
   virtual void PostModelPick(int32_t modelValue) = 0;
 
-  // The skinned message dialog; 1 when the user confirmed. `owned` makes the
-  // main window its owner.
-  virtual int ShowMessageDialog(const std::u16string& title, const std::u16string& text, bool owned) = 0;
+  // The skinned message dialog, owned by the main window; 1 when the user
+  // confirmed.
+  virtual int ShowMessageDialog(const std::u16string& title, const std::u16string& text) = 0;
+
+  // The program's top-level dialog windows, the main window among them, the
+  // topmost first.
+  virtual std::vector<ProgramWindow> ProgramWindows() = 0;
+  // Asks a dialog to close as its Cancel would; it ends once its loop gets
+  // to the request.
+  virtual void CloseDialog(platform::WindowHandle dialog) = 0;
 
   virtual void StartRetryTimer() = 0;
   virtual void StopRetryTimer() = 0;

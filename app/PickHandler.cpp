@@ -22,24 +22,38 @@ PickOutcome PickHandler::Handle(config::tagVARNOK24G_DATA_& working, int32_t but
     messages_.ShowMessage(Label("tc_msg1"), config::kWarningCaption);
     return PickOutcome::Refused;
   }
-  if (!StoreWithParameter(records[selected], code)) return PickOutcome::Cancelled;
+  // The parameter dialogs leave the window free to switch models meanwhile;
+  // the working copy is then another model's record, which the answer must
+  // not reach.
+  const int32_t model = working.modelValue;
+  const bool stored = StoreWithParameter(working, records[selected], code, model);
+  if (working.modelValue != model) {
+    selectedButton = -1;
+    return PickOutcome::Dropped;
+  }
+  if (!stored) return PickOutcome::Cancelled;
   selectedButton = -1;
   return PickOutcome::Stored;
 }
 
-bool PickHandler::StoreWithParameter(config::ButtonAssignment& record, uint8_t code) {
+bool PickHandler::StoreWithParameter(const config::tagVARNOK24G_DATA_& working, config::ButtonAssignment& record,
+                                     uint8_t code, int32_t model) {
+  const auto sameModel = [&] { return working.modelValue == model; };
   switch (config::ParameterOf(code)) {
     case config::PickParameter::Combination: {
       config::CombinationChoice choice{};
-      return dialogs_.ChooseCombination(record, choice) && config::StoreCombinationPick(record, choice);
+      return dialogs_.ChooseCombination(record, choice) && sameModel() &&
+             config::StoreCombinationPick(record, choice);
     }
     case config::PickParameter::Program: {
       std::u16string path;
-      return dialogs_.ChooseProgram(config::ProgramPath(record), path) && config::StoreProgramPick(record, path);
+      return dialogs_.ChooseProgram(config::ProgramPath(record), path) && sameModel() &&
+             config::StoreProgramPick(record, path);
     }
     case config::PickParameter::Macro: {
       int32_t macroIndex = -1;
-      return dialogs_.ChooseMacro(record.macroIndex, macroIndex) && config::StoreMacroPick(record, macroIndex);
+      return dialogs_.ChooseMacro(record.macroIndex, macroIndex) && sameModel() &&
+             config::StoreMacroPick(record, macroIndex);
     }
     case config::PickParameter::None:
       break;

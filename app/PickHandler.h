@@ -31,6 +31,7 @@ enum class PickOutcome {
   Refused,    // the last left click stays; the warning was shown
   Cancelled,  // a parameter dialog gave nothing to store
   Stored,     // the record changed; the page shows the working copy again
+  Dropped,    // the model changed while the dialog was open; nothing stored
 };
 
 class PickHandler {
@@ -40,12 +41,15 @@ class PickHandler {
 
   // `pickLParam` is the menu message's lParam: its low 16 bits are the
   // function code. `buttonCount` is how many buttons the page shows. After
-  // a stored pick `selectedButton` is -1; otherwise it stays.
+  // a stored or dropped pick `selectedButton` is -1; otherwise it stays.
   PickOutcome Handle(config::tagVARNOK24G_DATA_& working, int32_t buttonCount, int32_t& selectedButton,
                      uint32_t pickLParam);
 
  private:
-  bool StoreWithParameter(config::ButtonAssignment& record, uint8_t code);
+  // Asks the function's dialog, if it has one, and stores its answer in
+  // `record` unless `working` stopped being `model`'s record meanwhile.
+  bool StoreWithParameter(const config::tagVARNOK24G_DATA_& working, config::ButtonAssignment& record, uint8_t code,
+                          int32_t model);
 
   config::AssignmentPage page_;
   PickDialogs& dialogs_;

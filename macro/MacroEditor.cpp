@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "config/SettingsStore.h"
 #include "platform/WideText.h"
 #include "text/LabelTable.h"
 #include "text/NumberText.h"
@@ -172,7 +173,10 @@ void MacroEditor::Record() {
 
 bool MacroEditor::Ok() {
   StopRecording();
-  return list_.SaveMacros();
+  if (list_.SaveMacros()) return true;
+  // The editor stays as it is, so the user can try again or cancel.
+  view_.ShowMessage(config::kApplyRefusedText, config::kWarningCaption);
+  return false;
 }
 
 void MacroEditor::Cancel() { StopRecording(); }

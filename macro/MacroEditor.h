@@ -72,8 +72,9 @@ class MacroEditor {
   void ModifyPause(int32_t selectedEventRow, const std::u16string& delayText);
   // The record button.
   void Record();
-  // OK stores the macros (true when the registry was written); Cancel and
-  // the close button store nothing.
+  // OK stores the macros (true when the registry was written; otherwise
+  // the user is warned and the editor stays as it was); Cancel and the
+  // close button store nothing.
   bool Ok();
   void Cancel();
 

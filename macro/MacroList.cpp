@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
 
 #include "config/SettingsStore.h"
 #include "macro/MacroAssignments.h"
@@ -96,23 +97,30 @@ bool MacroList::SetEventDelay(std::size_t index, std::size_t event, int32_t ms) 
 bool MacroList::SaveMacros() {
   MacroMoves moves;
   moves.fill(-1);
-  std::memset(&TheMacroStore, 0, sizeof(TheMacroStore));
+  // Built aside: until the registry holds it, the store in use and the
+  // records that name its macros stay as they were.
+  auto saved = std::make_unique<MacroStore>();
+  std::memset(saved.get(), 0, sizeof(MacroStore));
   const std::size_t count = std::min(entries_.size(), kMaxMacros);
   for (std::size_t i = 0; i < count; ++i) {
-    TheMacroStore.macros[i] = entries_[i].macro;
+    saved->macros[i] = entries_[i].macro;
     if (entries_[i].storedSlot >= 0) moves[static_cast<std::size_t>(entries_[i].storedSlot)] = static_cast<int32_t>(i);
-    entries_[i].storedSlot = static_cast<int32_t>(i);
   }
-  TheMacroStore.macroCount = static_cast<int32_t>(count);
-  MoveMacroAssignments(moves);
+  saved->macroCount = static_cast<int32_t>(count);
 
-  // Without the key (start-up could not make it) no macros are stored at
-  // all, and none will be played after the next start whatever the records
-  // name.
+  // The macros are stored before any record is renumbered for them: records
+  // renumbered for a store that was never written would name the wrong
+  // macros from the next start on.
   platform::ScopedRegistryKey key;
-  if (!key.Open(config::kMacroKey)) return false;
-  return platform::Service<platform::Registry>::Get().SetValue(key.get(), config::kMacroValue, platform::kRegBinary,
-                                                                &TheMacroStore, sizeof(TheMacroStore));
+  if (!key.Open(config::kMacroKey) ||
+      !platform::Service<platform::Registry>::Get().SetValue(key.get(), config::kMacroValue, platform::kRegBinary,
+                                                              saved.get(), sizeof(MacroStore)))
+    return false;
+
+  std::memcpy(&TheMacroStore, saved.get(), sizeof(MacroStore));
+  for (std::size_t i = 0; i < count; ++i) entries_[i].storedSlot = static_cast<int32_t>(i);
+  MoveMacroAssignments(moves);
+  return true;
 }
 
 }  // namespace macro

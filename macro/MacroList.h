@@ -61,10 +61,10 @@ class MacroList {
   // Sets the pause after one recorded event, at least 1 ms.
   bool SetEventDelay(std::size_t index, std::size_t event, int32_t ms);
 
-  // Writes the list into TheMacroStore (slots beyond the list zeroed),
-  // renumbers every model's macro assignments to the new positions, and
-  // writes the store to the registry. Returns whether the registry was
-  // written.
+  // Writes the list to the registry (slots beyond the list zeroed); once it
+  // is written, makes it TheMacroStore and renumbers every model's macro
+  // assignments to the new positions. False when the registry could not be
+  // written: then nothing changed, the list included.
   bool SaveMacros();
 
  private:

@@ -8,6 +8,9 @@
 #include "app/win32/AppWindows.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  // The libraries the program loads by name (the system's own) are never
+  // looked for in the current folder, whichever folder that is.
+  SetDllDirectoryW(L"");
   app::Win32AppWindows windows;
   app::CVarnok24G_ConfigApp application(windows);
   application.InitInstance();

@@ -38,6 +38,8 @@ const wchar_t kUsage[] =
     L"  keymark SECONDS      hook the keyboard, print ready, and end once a Pause key has passed the\n"
     L"                       hook (which keeps it from every program); fails after SECONDS\n"
     L"  list                 print the visible top-level windows: CLASS LEFT TOP RIGHT BOTTOM TITLE\n"
+    L"  foreground           print the foreground window the same way\n"
+    L"  at X Y               print the top-level window at the screen point X, Y the same way\n"
     L"  children TITLE       print its visible child windows, children of children included, the same way\n"
     L"                       but with the text each holds\n"
     L"  text TITLE ID        print the text its child control ID holds now (what was typed into a box)\n"
@@ -245,6 +247,23 @@ BOOL CALLBACK ListOne(HWND window, LPARAM asked) {
                 (asked ? TextOf(window) : TitleOf(window)).c_str());
   PrintUtf8(line);
   return TRUE;
+}
+
+// The top-level window that `window` belongs to, as a line of `list`.
+int PrintTopLevel(HWND window) {
+  if (!window) {
+    std::fputs("vn24g_windowprobe: no window there\n", stderr);
+    return 1;
+  }
+  ListOne(GetAncestor(window, GA_ROOT), 0);
+  return 0;
+}
+
+int Foreground() { return PrintTopLevel(GetForegroundWindow()); }
+
+int WindowAt(const wchar_t* x, const wchar_t* y) {
+  const POINT point = {std::wcstol(x, nullptr, 0), std::wcstol(y, nullptr, 0)};
+  return PrintTopLevel(WindowFromPoint(point));
 }
 
 int List() {
@@ -538,6 +557,8 @@ int wmain(int argc, wchar_t** argv) {
   if (command == L"count" && argc == 4) return Count(argv[2], argv[3]);
   if (command == L"keymark" && argc == 3) return KeyMark(argv[2]);
   if (command == L"list" && argc == 2) return List();
+  if (command == L"foreground" && argc == 2) return Foreground();
+  if (command == L"at" && argc == 4) return WindowAt(argv[2], argv[3]);
   if (command == L"children" && argc == 3) return Children(argv[2]);
   if (command == L"balloons" && argc == 2) return Balloons();
   if (command == L"text" && argc == 4) return Text(argv[2], argv[3]);

@@ -77,8 +77,7 @@ bool CDlgMacro::OnInitDialog() {
 
 void CDlgMacro::CreateButtons() {
   AddButton(ok_, kOkRect, Label("tc_ok"), [this] {
-    editor_.Ok();
-    Close(IDOK);
+    if (editor_.Ok()) Close(IDOK);
   });
   AddButton(cancel_, kCancelRect, Label("tc_cancel"), [this] { Close(IDCANCEL); });
   AddButton(close_, kCloseRect, u"", [this] { Close(IDCANCEL); });

@@ -20,7 +20,10 @@ bool ChooseProgramFile(HWND owner, std::u16string& path) {
   request.lpstrFile = file.data();
   request.nMaxFile = static_cast<DWORD>(file.size());
   request.lpstrDefExt = L"exe";
-  request.Flags = OFN_OVERWRITEPROMPT | OFN_EXPLORER | OFN_ENABLESIZING;
+  // The dialog would otherwise leave the program in the last folder the
+  // user went into, where a file could then pass for one the program opens
+  // by name.
+  request.Flags = OFN_OVERWRITEPROMPT | OFN_EXPLORER | OFN_ENABLESIZING | OFN_NOCHANGEDIR;
   if (!GetOpenFileNameW(&request)) return false;
   path = platform::win32::FromWide(file.data());
   return true;

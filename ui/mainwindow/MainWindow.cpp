@@ -17,6 +17,22 @@ namespace {
 constexpr uint32_t kEntryPictureOffset = 0x0303;
 constexpr uint32_t kCurrentModelPictureOffset = 0x0202;
 
+bool IsButtonPress(UINT mouseMessage) {
+  return mouseMessage == WM_LBUTTONDOWN || mouseMessage == WM_RBUTTONDOWN || mouseMessage == WM_MBUTTONDOWN;
+}
+
+// Dialogs only: the program's own, its message boxes and the file chooser.
+// Menus and tips come and go beside them.
+BOOL CALLBACK AddDialogWindow(HWND window, LPARAM list) {
+  wchar_t className[16] = {};
+  GetClassNameW(window, className, 16);
+  if (lstrcmpW(className, L"#32770") != 0) return TRUE;
+  reinterpret_cast<std::vector<app::ProgramWindow>*>(list)->push_back(
+      app::ProgramWindow{platform::win32::ToHandle(window), platform::win32::ToHandle(GetWindow(window, GW_OWNER)),
+                         IsWindowVisible(window) != FALSE, IsWindowEnabled(window) != FALSE});
+  return TRUE;
+}
+
 HICON LoadProgramIcon(int size) {
   return static_cast<HICON>(
       LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_VN24G), IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
@@ -67,6 +83,12 @@ LRESULT CVarnok24G_ConfigDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lPa
   switch (message) {
     case WM_SYSCOMMAND:
       if (wParam >= 0x0010 && wParam <= 0x001F) return 0;
+      break;
+    case WM_SETCURSOR:
+      // A press on the window while a dialog of its own holds it: the
+      // system reports it here only, as an error hit (a signed word).
+      if (static_cast<SHORT>(LOWORD(lParam)) == HTERROR && IsButtonPress(HIWORD(lParam)))
+        controller_.OnClickWhileWaiting();
       break;
     case WM_QUERYDRAGICON:
       return reinterpret_cast<LRESULT>(icon_);
@@ -194,7 +216,27 @@ void CVarnok24G_ConfigDlg::HideWindow() { ::ShowWindow(Handle(), SW_HIDE); }
 
 void CVarnok24G_ConfigDlg::MinimiseWindow() { ::ShowWindow(Handle(), SW_MINIMIZE); }
 
-void CVarnok24G_ConfigDlg::BringToFront() { SetForegroundWindow(Handle()); }
+void CVarnok24G_ConfigDlg::BringToFront(platform::WindowHandle window) {
+  const HWND front = platform::win32::FromHandle<HWND>(window);
+  // A dialog comes with the window it belongs to, as the system brings an
+  // owner along with its owned window; it stays above it all the same.
+  if (front != Handle() && IsWindowVisible(Handle()))
+    SetWindowPos(Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  SetForegroundWindow(front);
+  // Over windows of the same program the foreground alone may leave the
+  // stacking as it was.
+  BringWindowToTop(front);
+}
+
+void CVarnok24G_ConfigDlg::FlashWindow(platform::WindowHandle window) {
+  FLASHWINFO flash = {};
+  flash.cbSize = sizeof(flash);
+  flash.hwnd = platform::win32::FromHandle<HWND>(window);
+  flash.dwFlags = FLASHW_ALL;
+  flash.uCount = kFlashCount;
+  FlashWindowEx(&flash);
+  MessageBeep(MB_OK);
+}
 
 void CVarnok24G_ConfigDlg::RepaintStatusPanels() { look_.RepaintStatusAreas(Handle()); }
 
@@ -231,7 +273,8 @@ void CVarnok24G_ConfigDlg::ShowTrayMenu(const std::vector<app::TrayMenuEntry>& e
   }
   POINT cursor;
   GetCursorPos(&cursor);
-  SetForegroundWindow(Handle());
+  // The controller has put the program in front; the main window still
+  // receives the chosen command.
   menu.Track(Handle(), cursor, TPM_RIGHTBUTTON);
   // Lets the menu go away properly when the user clicks elsewhere.
   Post(WM_NULL);
@@ -245,8 +288,8 @@ void CVarnok24G_ConfigDlg::OpenDeviceDropDown(const app::DeviceList& devices, in
 
 void CVarnok24G_ConfigDlg::PostModelPick(int32_t modelValue) { Post(codes::WM_BMPMENU_PICK, 0, modelValue); }
 
-int CVarnok24G_ConfigDlg::ShowMessageDialog(const std::u16string& title, const std::u16string& text, bool owned) {
-  CDlgRestore dialog(owned ? Handle() : nullptr);
+int CVarnok24G_ConfigDlg::ShowMessageDialog(const std::u16string& title, const std::u16string& text) {
+  CDlgRestore dialog(Handle());
   dialog.SetTitle(title);
   dialog.SetMessage(text);
   return dialog.DoModal() == IDOK ? 1 : 2;
@@ -266,6 +309,20 @@ void CVarnok24G_ConfigDlg::StartLookReleaseTimer() {
 
 void CVarnok24G_ConfigDlg::StopLookReleaseTimer() { KillTimer(Handle(), kLookReleaseTimer); }
 
-void CVarnok24G_ConfigDlg::EndWindow(int result) { EndDialog(result); }
+std::vector<app::ProgramWindow> CVarnok24G_ConfigDlg::ProgramWindows() {
+  std::vector<app::ProgramWindow> windows;
+  EnumThreadWindows(GetCurrentThreadId(), &AddDialogWindow, reinterpret_cast<LPARAM>(&windows));
+  return windows;
+}
+
+void CVarnok24G_ConfigDlg::CloseDialog(platform::WindowHandle dialog) {
+  PostMessageW(platform::win32::FromHandle<HWND>(dialog), WM_CLOSE, 0, 0);
+}
+
+void CVarnok24G_ConfigDlg::EndWindow(int result) {
+  // The tray menu may be open when the command comes from outside.
+  EndMenu();
+  EndDialog(result);
+}
 
 }  // namespace ui

@@ -29,6 +29,8 @@ class CVarnok24G_ConfigDlg : public SkinnedDialog, public CPublicData, public ap
   // Long enough that closing and reopening the window at once finds it
   // ready.
   static constexpr UINT kLookReleaseDelayMs = 30000;
+  // Times a dialog flashes when its waiting window is clicked.
+  static constexpr UINT kFlashCount = 3;
 
   CVarnok24G_ConfigDlg(int32_t modelValue, const std::u16string& exeFolder, platform::Handle& receiver);
   ~CVarnok24G_ConfigDlg() override;
@@ -49,7 +51,8 @@ class CVarnok24G_ConfigDlg : public SkinnedDialog, public CPublicData, public ap
   void ShowWindow() override;
   void HideWindow() override;
   void MinimiseWindow() override;
-  void BringToFront() override;
+  void BringToFront(platform::WindowHandle window) override;
+  void FlashWindow(platform::WindowHandle window) override;
   void RepaintStatusPanels() override;
   void RefreshPageLabels(uint8_t deviceType) override;
   void ReloadPages() override;
@@ -58,7 +61,9 @@ class CVarnok24G_ConfigDlg : public SkinnedDialog, public CPublicData, public ap
   void ShowTrayMenu(const std::vector<app::TrayMenuEntry>& entries) override;
   void OpenDeviceDropDown(const app::DeviceList& devices, int32_t currentModel) override;
   void PostModelPick(int32_t modelValue) override;
-  int ShowMessageDialog(const std::u16string& title, const std::u16string& text, bool owned) override;
+  int ShowMessageDialog(const std::u16string& title, const std::u16string& text) override;
+  std::vector<app::ProgramWindow> ProgramWindows() override;
+  void CloseDialog(platform::WindowHandle dialog) override;
   void StartRetryTimer() override;
   void StopRetryTimer() override;
   void StartLookReleaseTimer() override;

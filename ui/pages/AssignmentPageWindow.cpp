@@ -48,7 +48,8 @@ std::u16string AssignmentPageWindow::PicturePath(const char16_t* state) const {
 void AssignmentPageWindow::RefreshModelData() {
   const std::size_t count = config::PageButtonCount(config::CurrentDevice, kind_.page);
   buttonCount_ = static_cast<int32_t>(count);
-  if (count < 1) return;
+  // A model without buttons has no places for labels: none of the previous
+  // model's may stay.
   labelRects_.clear();
   markRects_.clear();
   const bool mouse = kind_.page == config::AssignmentPage::Mouse;
@@ -97,7 +98,9 @@ void AssignmentPageWindow::ReloadPictures(HBITMAP normal, HBITMAP over, HBITMAP 
 void AssignmentPageWindow::RelayoutForDevice() {
   const int32_t count =
       kind_.page == config::AssignmentPage::Mouse ? config::CurrentDevice.mouseButtonCount : config::CurrentDevice.keyCount;
-  if (count < 1 || count > static_cast<int32_t>(kind_.capacity)) return;
+  // More buttons than the page has room for leaves the page as it was; none
+  // at all hides every label below.
+  if (count > static_cast<int32_t>(kind_.capacity)) return;
   RefreshModelData();
 
   for (std::size_t i = 0; i < labelRects_.size(); ++i) {

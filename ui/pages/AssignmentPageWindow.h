@@ -61,8 +61,8 @@ class AssignmentPageWindow : public Dialog, public CPublicData, private config::
   // New device pictures: `source` (left, top, right, bottom) of each bitmap.
   void ReloadPictures(HBITMAP normal, HBITMAP over, HBITMAP down, const RECT& source);
   // Places, creates, shows and hides the labels and marks for the buttons of
-  // the current device; a device with no buttons or more than the page has
-  // room for leaves the page as it was.
+  // the current device; a device with no buttons shows none, one with more
+  // than the page has room for leaves the page as it was.
   void RelayoutForDevice();
   // Shows what `record` assigns to each button.
   void RefreshLabels(const config::tagVARNOK24G_DATA_& record);

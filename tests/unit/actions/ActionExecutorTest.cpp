@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -11,6 +12,7 @@
 #include "config/FunctionCodes.h"
 #include "config/MacroStore.h"
 #include "fakes/FakeDesktop.h"
+#include "platform/MemoryRegistry.h"
 #include "platform/WindowInspection.h"
 #include "text/LabelTable.h"
 
@@ -59,6 +61,13 @@ Lines Chord(uint8_t modifier, uint8_t key) {
   return {KeyLine(modifier, kExt), KeyLine(key, kExt), KeyLine(key, kExtUp), KeyLine(modifier, kExtUp)};
 }
 
+const std::u16string kAppPaths = u"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\";
+
+std::vector<uint8_t> RegistryText(const std::u16string& text) {
+  const auto* bytes = reinterpret_cast<const uint8_t*>(text.c_str());
+  return std::vector<uint8_t>(bytes, bytes + (text.size() + 1) * sizeof(char16_t));
+}
+
 Lines Tap(uint8_t key) { return {KeyLine(key, kExt), KeyLine(key, kExtUp)}; }
 
 // A desktop with one editor window in front, under the cursor, that can be
@@ -73,6 +82,10 @@ class ActionExecutorTest : public ::testing::Test {
     desktop.foreground = editor;
     desktop.cursor = {100, 100};
     ProvideQuickAccess(desktop);
+    // Office as its installer registers it.
+    for (const char16_t* program : {u"Winword.exe", u"excel.exe", u"POWERPNT.exe"})
+      registry.PutValue(kAppPaths + program, u"", platform::kRegSz,
+                        RegistryText(std::u16string(u"C:\\Office\\") + program));
     site.LoadQuickAccess();
 
     std::memset(&macro::TheMacroStore, 0, sizeof(macro::TheMacroStore));
@@ -103,6 +116,8 @@ class ActionExecutorTest : public ::testing::Test {
   }
 
   FakeDesktop desktop;
+  platform::MemoryRegistry registry;
+  platform::ScopedService<platform::Registry> registryService{registry};
   actions::CFaceBookFunction site;
   WindowHandle editor = 0;
 };
@@ -145,9 +160,9 @@ TEST_F(ActionExecutorTest, EveryCodeOfTheTableCarriesOutItsAction) {
       {{53}, Tap(0xAF)},
       {{54}, Tap(0xAE)},
       {{55}, Tap(0xAD)},
-      {{56, 106}, {"open Winword"}},
-      {{57, 107}, {"open excel"}},
-      {{58, 118}, {"open POWERPNT"}},
+      {{56, 106}, {"open C:\\Office\\Winword.exe"}},
+      {{57, 107}, {"open C:\\Office\\excel.exe"}},
+      {{58, 118}, {"open C:\\Office\\POWERPNT.exe"}},
       {{64}, Chord(0x11, 0x58)},
       {{65}, Chord(0x11, 0x43)},
       {{66}, Chord(0x11, 0x56)},
@@ -266,6 +281,30 @@ TEST_F(ActionExecutorTest, ProgramLaunchOpensThePathAndNothingForAnEmptyOne) {
 
   std::memset(record.programPath, 0, sizeof(record.programPath));
   EXPECT_TRUE(Run(record).empty());
+}
+
+TEST_F(ActionExecutorTest, OfficeStartsOnlyTheProgramItsInstallerRegistered) {
+  struct Case {
+    const char* what;
+    std::optional<std::u16string> registered;  // Word's registration; none when absent
+    uint32_t type;
+    Lines expected;
+  };
+  const Case cases[] = {
+      {"not registered: nothing by bare name", std::nullopt, platform::kRegSz, {}},
+      {"quoted", u"\"D:\\Apps\\WINWORD.EXE\"", platform::kRegSz, {"open D:\\Apps\\WINWORD.EXE"}},
+      {"on a network share", u"\\\\host\\apps\\winword.exe", platform::kRegSz,
+       {"open \\\\host\\apps\\winword.exe"}},
+      {"a bare name", u"winword.exe", platform::kRegSz, {}},
+      {"a folder relative to the current one", u"Office\\winword.exe", platform::kRegSz, {}},
+      {"relative to the current drive", u"\\Office\\winword.exe", platform::kRegSz, {}},
+      {"not text", u"C:\\Office\\winword.exe", platform::kRegBinary, {}},
+  };
+  for (const Case& c : cases) {
+    registry.Clear();
+    if (c.registered) registry.PutValue(kAppPaths + u"Winword.exe", u"", c.type, RegistryText(*c.registered));
+    EXPECT_EQ(Run(56), c.expected) << c.what;
+  }
 }
 
 TEST_F(ActionExecutorTest, MacroIndexesOutsideTheStorePlayNothing) {

@@ -7,6 +7,7 @@
 #include "config/FunctionCodes.h"
 #include "fakes/ConfigFixtures.h"
 #include "fakes/FakeDesktop.h"
+#include "platform/MemoryRegistry.h"
 
 namespace {
 
@@ -252,6 +253,13 @@ TEST_F(EventDispatchTest, TheDeviceTypeDecidesWhichHalvesSeeTheEvent) {
 // own executor.
 TEST(DispatchToActionTest, EventsRunTheAssignedActions) {
   fakes::FakeDesktop desktop;
+  platform::MemoryRegistry registry;
+  platform::ScopedService<platform::Registry> registryService{registry};
+  const std::u16string excel = u"C:\\Office\\EXCEL.EXE";
+  registry.PutValue(u"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\excel.exe", u"",
+                    platform::kRegSz,
+                    std::vector<uint8_t>(reinterpret_cast<const uint8_t*>(excel.c_str()),
+                                         reinterpret_cast<const uint8_t*>(excel.c_str() + excel.size() + 1)));
   tagVARNOK24G_UI_INFORMATION device = MakeDevice(u"Set", 0x9070, 3, {1, 2, 3, 5, 4}, {111, 102, 107});
   tagVARNOK24G_DATA_ settings{};
   for (int i = 0; i < 5; ++i) settings.mouseAssignments[i].functionCode = device.mouseButtons[i].buttonCode;
@@ -271,7 +279,7 @@ TEST(DispatchToActionTest, EventsRunTheAssignedActions) {
   dispatcher.OnDriverEvent(0x5000003E, 3);  // F5, unchanged: runs, but 111 does nothing
   EXPECT_TRUE(desktop.log.empty());
   dispatcher.OnDriverEvent(0x40000308, 3);  // the unchanged Excel key
-  EXPECT_EQ(desktop.log, (Lines{"open excel"}));
+  EXPECT_EQ(desktop.log, (Lines{"open C:\\Office\\EXCEL.EXE"}));
 
   desktop.Clear();
   settings.keyAssignments[0].functionCode = config::FN_SCROLL_UP;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -35,8 +36,13 @@ class RecordingView final : public MainWindowView {
   std::vector<TrayMenuEntry> trayMenu;
   std::vector<int32_t> picks;
   int messageAnswer = 2;
+  // What happens elsewhere while the message dialog waits for the user.
+  std::function<void()> whileMessageOpen;
+  // The program's dialogs as the window layer would report them.
+  std::vector<ProgramWindow> windows{{kMain, 0, false, true}};
 
-  platform::WindowHandle Window() override { return 0x4242; }
+  static constexpr platform::WindowHandle kMain = 0x4242;
+  platform::WindowHandle Window() override { return kMain; }
   void SetTitle(const std::u16string&) override { calls.push_back("title"); }
   void AddTrayIcon(const std::u16string&) override { calls.push_back("tray+"); }
   void RemoveTrayIcon() override { calls.push_back("tray-"); }
@@ -47,7 +53,8 @@ class RecordingView final : public MainWindowView {
   void ShowWindow() override { calls.push_back("show"); }
   void HideWindow() override { calls.push_back("hide"); }
   void MinimiseWindow() override { calls.push_back("minimise"); }
-  void BringToFront() override { calls.push_back("front"); }
+  void BringToFront(platform::WindowHandle window) override { calls.push_back("front " + Name(window)); }
+  void FlashWindow(platform::WindowHandle window) override { calls.push_back("flash " + Name(window)); }
   void RepaintStatusPanels() override { calls.push_back("panels"); }
   void RefreshPageLabels(uint8_t) override { calls.push_back("labels"); }
   void ReloadPages() override { calls.push_back("reload"); }
@@ -59,16 +66,23 @@ class RecordingView final : public MainWindowView {
   }
   void OpenDeviceDropDown(const DeviceList&, int32_t) override { calls.push_back("dropdown"); }
   void PostModelPick(int32_t model) override { picks.push_back(model); }
-  int ShowMessageDialog(const std::u16string&, const std::u16string&, bool owned) override {
-    calls.push_back(owned ? "message(owned)" : "message");
+  int ShowMessageDialog(const std::u16string&, const std::u16string&) override {
+    calls.push_back("message");
+    if (whileMessageOpen) whileMessageOpen();
     return messageAnswer;
   }
+  std::vector<ProgramWindow> ProgramWindows() override { return windows; }
+  void CloseDialog(platform::WindowHandle dialog) override { calls.push_back("close " + Name(dialog)); }
   void StartRetryTimer() override { calls.push_back("timer+"); }
   void StopRetryTimer() override { calls.push_back("timer-"); }
   void StartLookReleaseTimer() override { calls.push_back("release timer+"); }
   void StopLookReleaseTimer() override { calls.push_back("release timer-"); }
   void EndWindow(int result) override { calls.push_back("end" + std::to_string(result)); }
   void ShowMessage(const std::u16string&, const std::u16string&) override { calls.push_back("warning"); }
+
+  static std::string Name(platform::WindowHandle window) {
+    return window == kMain ? "main" : std::to_string(window);
+  }
 
   bool Called(const std::string& call) const {
     for (const auto& c : calls)
@@ -186,7 +200,7 @@ TEST_F(MainWindowControllerTest, OnlyTheTrayOrItsShowCommandShowTheWindow) {
   controller_.OnTrayNotify(515);
   EXPECT_TRUE(controller_.MayShow());
   EXPECT_TRUE(view_.Called("show"));
-  EXPECT_TRUE(view_.Called("front"));
+  EXPECT_TRUE(view_.Called("front main"));
   EXPECT_EQ(std::memcmp(&config::WorkingSettings, &config::ActiveSettings, sizeof(config::ActiveSettings)), 0);
 }
 
@@ -275,7 +289,7 @@ TEST_F(MainWindowControllerTest, TrayCommands) {
   EXPECT_EQ(shellFake_.opened, (std::vector<std::u16string>{folder_.ProgramPath() + u"help.chm", kMakerWebSite}));
 
   EXPECT_TRUE(controller_.OnCommand(3));
-  EXPECT_TRUE(view_.Called("message"));  // About has no owner
+  EXPECT_TRUE(view_.Called("message"));
   EXPECT_TRUE(controller_.OnCommand(2));
   EXPECT_TRUE(view_.Called("end2"));
   EXPECT_FALSE(controller_.OnCommand(4));
@@ -354,7 +368,7 @@ TEST_F(MainWindowControllerTest, ResetOnlyWhenConfirmed) {
   view_.messageAnswer = 1;
   controller_.OnCommandButton(CommandButton::Reset);
   EXPECT_EQ(config::ActiveSettings.mouseAssignments[1].functionCode, 2);
-  EXPECT_TRUE(view_.Called("message(owned)"));
+  EXPECT_TRUE(view_.Called("message"));
   EXPECT_TRUE(view_.Called("restore pages"));
 }
 
@@ -452,6 +466,101 @@ TEST_F(MainWindowControllerTest, TheSocialSiteLibraryServesFromStartUpUntilShutd
   // Released, the shortcut does nothing.
   controller_.OnDriverEvent(0x02);
   EXPECT_EQ(zoomedWindows.size(), 1u);
+}
+
+
+// The main window waiting for the macro editor (0x51), which waits for a
+// message of its own (0x52); the tray menu's device drop-down (0x53) is
+// shown by an earlier, enabled state of the window and waits for nothing.
+class WaitingMainWindowTest : public MainWindowControllerTest {
+ protected:
+  static constexpr platform::WindowHandle kEditor = 0x51;
+  static constexpr platform::WindowHandle kEditorMessage = 0x52;
+
+  void OpenEditorWithMessage() {
+    view_.windows = {{kEditorMessage, kEditor, true, true},
+                     {kEditor, RecordingView::kMain, true, false},
+                     {RecordingView::kMain, 0, true, false}};
+  }
+  std::vector<std::string> CallsFrom(std::size_t first) const {
+    return {view_.calls.begin() + static_cast<std::ptrdiff_t>(first), view_.calls.end()};
+  }
+};
+
+TEST_F(WaitingMainWindowTest, ExitClosesTheOpenDialogsInnermostFirstThenEndsTheWindow) {
+  controller_.Initialise();
+  controller_.OnTrayNotify(515);
+  OpenEditorWithMessage();
+  const std::size_t before = view_.calls.size();
+  EXPECT_TRUE(controller_.OnCommand(2));
+  EXPECT_EQ(CallsFrom(before), (std::vector<std::string>{"close 82", "close 81", "end2"}));
+}
+
+TEST_F(WaitingMainWindowTest, TheTrayAndClicksOnTheWindowBringTheInnermostDialogForward) {
+  controller_.Initialise();
+  controller_.OnTrayNotify(515);
+  config::WorkingSettings.mouseAssignments[0].functionCode = 65;  // the edit the open dialog serves
+  OpenEditorWithMessage();
+
+  struct Case {
+    const char* what;
+    std::function<void()> act;
+    std::vector<std::string> calls;
+  };
+  const Case cases[] = {
+      {"tray menu", [&] { controller_.OnTrayNotify(516); }, {"front 82", "traymenu"}},
+      {"tray double click", [&] { controller_.OnTrayNotify(515); }, {"front 82"}},
+      {"open command", [&] { controller_.OnCommand(1); }, {"front 82"}},
+      {"click on the window", [&] { controller_.OnClickWhileWaiting(); }, {"front 82", "flash 82"}},
+      {"model picked", [&] { controller_.OnModelPick(kKeyboardModel); }, {"front 82"}},
+  };
+  for (const Case& c : cases) {
+    const std::size_t before = view_.calls.size();
+    c.act();
+    EXPECT_EQ(CallsFrom(before), c.calls) << c.what;
+  }
+  // Nothing under the dialog was reopened or switched.
+  EXPECT_EQ(config::WorkingSettings.mouseAssignments[0].functionCode, 65);
+  EXPECT_EQ(controller_.CurrentModel(), kSetModel);
+  EXPECT_EQ(config::ActiveSettings.modelValue, kSetModel);
+}
+
+TEST_F(WaitingMainWindowTest, WithoutADialogTheWindowItselfComesForward) {
+  controller_.Initialise();
+  // The device drop-down is open beside the enabled window.
+  view_.windows = {{0x53, RecordingView::kMain, true, true}, {RecordingView::kMain, 0, true, true}};
+  controller_.OnTrayNotify(516);
+  EXPECT_TRUE(view_.Called("front main"));
+  const std::size_t before = view_.calls.size();
+  controller_.OnClickWhileWaiting();
+  EXPECT_EQ(CallsFrom(before), std::vector<std::string>{});
+  controller_.OnModelPick(kKeyboardModel);
+  EXPECT_EQ(controller_.CurrentModel(), kKeyboardModel);
+}
+
+TEST_F(WaitingMainWindowTest, AboutOverTheHiddenWindowComesForwardWithTheWindowOpened) {
+  controller_.Initialise();
+  view_.windows = {{kEditor, RecordingView::kMain, true, true}, {RecordingView::kMain, 0, false, false}};
+  controller_.OnTrayNotify(515);
+  EXPECT_TRUE(view_.Called("show"));
+  EXPECT_EQ(view_.calls.back(), "front 81");
+}
+
+TEST_F(WaitingMainWindowTest, AResetAnsweredAfterTheModelChangedIsDropped) {
+  controller_.Initialise();
+  config::ActiveSettings.mouseAssignments[1].functionCode = 21;
+  config::StoreCurrentSettings(config::SettingsKeyPath(u"Varnok Duo S8"), kSetModel);
+  const std::vector<uint8_t> duo = StoredRecord(u"Varnok Duo S8");
+  view_.messageAnswer = 1;
+  view_.whileMessageOpen = [&] {
+    controller_.SwitchModel(kMouseModel);
+    config::ActiveSettings.mouseAssignments[1].functionCode = 21;  // the Glide's own edit
+  };
+  controller_.OnCommandButton(CommandButton::Reset);
+  EXPECT_FALSE(view_.Called("restore pages"));
+  EXPECT_EQ(config::ActiveSettings.modelValue, kMouseModel);
+  EXPECT_EQ(config::ActiveSettings.mouseAssignments[1].functionCode, 21);
+  EXPECT_EQ(StoredRecord(u"Varnok Duo S8"), duo);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -27,20 +28,29 @@ struct ScriptedDialogs : PickDialogs {
   std::vector<std::string> asked;
   std::u16string presetPath;
   int32_t presetMacro = -2;
+  // What happens elsewhere while a dialog waits for the user.
+  std::function<void()> whileOpen;
+
+  void Opened() {
+    if (whileOpen) whileOpen();
+  }
 
   bool ChooseCombination(const config::ButtonAssignment&, config::CombinationChoice& choice) override {
     asked.push_back("combination");
+    Opened();
     if (combination) choice = *combination;
     return combination.has_value();
   }
   bool ChooseProgram(const std::u16string& currentPath, std::u16string& path) override {
     asked.push_back("program");
+    Opened();
     presetPath = currentPath;
     if (program) path = *program;
     return program.has_value();
   }
   bool ChooseMacro(int32_t currentMacro, int32_t& macroIndex) override {
     asked.push_back("macro");
+    Opened();
     presetMacro = currentMacro;
     if (macro) macroIndex = *macro;
     return macro.has_value();
@@ -188,6 +198,46 @@ TEST_F(PickHandlerTest, ACancelledOrEmptyDialogLeavesTheRecordAndTheSelection) {
     EXPECT_EQ(BytesOf(working_), before) << c.what;
     EXPECT_EQ(selected, 2) << c.what;
   }
+}
+
+TEST_F(PickHandlerTest, APickAnsweredAfterTheModelChangedIsDropped) {
+  // The window switched to another model while the dialog was open: the
+  // working copy is now that model's record.
+  tagVARNOK24G_DATA_ other{};
+  other.modelValue = 0x9070;
+  for (int i = 0; i < 3; ++i) {
+    other.mouseAssignments[i].functionCode = static_cast<uint8_t>(i + 1);
+    other.keyAssignments[i].functionCode = static_cast<uint8_t>(96 + i);
+  }
+  working_.modelValue = 0x9050;
+  dialogs_.combination = config::CombinationChoice{0x04, 0x5A, 0x00};
+  dialogs_.program = u"C:\\Windows\\notepad.exe";
+  dialogs_.macro = 2;
+  struct Case {
+    const char* what;
+    config::AssignmentPage page;
+    int32_t button;
+    uint32_t code;
+  };
+  const Case cases[] = {
+      {"combination for the right button", config::AssignmentPage::Mouse, 1, 19},
+      {"program for the third button", config::AssignmentPage::Mouse, 2, 25},
+      {"macro for the second key", config::AssignmentPage::Keyboard, 1, 20},
+      {"macro for a key the other model lacks", config::AssignmentPage::Keyboard, 3, 20},
+  };
+  for (const Case& c : cases) {
+    const tagVARNOK24G_DATA_ before = working_;
+    dialogs_.whileOpen = [&] { working_ = other; };
+    int32_t selected = c.button;
+    EXPECT_EQ(Pick(c.page, selected, c.code, 4), PickOutcome::Dropped) << c.what;
+    EXPECT_EQ(BytesOf(working_), BytesOf(other)) << c.what;
+    EXPECT_EQ(selected, -1) << c.what;
+    working_ = before;
+  }
+  // Switched away and back: the record is again the model's own.
+  dialogs_.whileOpen = [&] { working_.mouseAssignments[4].functionCode = 5; };
+  int32_t selected = 1;
+  EXPECT_EQ(Pick(config::AssignmentPage::Mouse, selected, 19), PickOutcome::Stored);
 }
 
 }  // namespace

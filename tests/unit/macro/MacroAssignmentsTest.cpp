@@ -204,6 +204,67 @@ TEST_F(MacroAssignmentsTest, EveryButtonOfEveryModelKeepsItsMacroThroughDeletion
   }
 }
 
+// The registry as the program sees it, refusing to write the macros while
+// `failing` is set.
+class MacroWritesFail final : public platform::Registry {
+ public:
+  explicit MacroWritesFail(platform::Registry& real) : real_(real) {}
+  bool failing = true;
+
+  bool OpenKey(const std::u16string& path, uint32_t access, platform::RegistryKey& key) override {
+    return real_.OpenKey(path, access, key);
+  }
+  bool CreateKey(const std::u16string& path, uint32_t access, platform::RegistryKey& key) override {
+    return real_.CreateKey(path, access, key);
+  }
+  bool QueryValue(platform::RegistryKey key, const std::u16string& name, uint32_t& type, void* data,
+                  uint32_t capacity, uint32_t& size) override {
+    return real_.QueryValue(key, name, type, data, capacity, size);
+  }
+  bool SetValue(platform::RegistryKey key, const std::u16string& name, uint32_t type, const void* data,
+                uint32_t size) override {
+    if (failing && name == config::kMacroValue) return false;
+    return real_.SetValue(key, name, type, data, size);
+  }
+  void CloseKey(platform::RegistryKey key) override { real_.CloseKey(key); }
+
+ private:
+  platform::Registry& real_;
+};
+
+TEST_F(MacroAssignmentsTest, AFailedStoreOfTheMacrosLeavesEveryRecordAndTheMacrosAsTheyWere) {
+  MacroWritesFail faulty(registry);
+  platform::ScopedService<platform::Registry> failing{faulty};
+  const auto glideStored = registry.GetValue(kGlideKey, config::kSettingsValue)->bytes;
+  const auto tempoStored = registry.GetValue(kTempoKey, config::kSettingsValue)->bytes;
+  const auto macrosStored = registry.GetValue(config::kMacroKey, config::kMacroValue)->bytes;
+  const auto active = testing_config::BytesOf(config::ActiveSettings);
+  const auto working = testing_config::BytesOf(config::WorkingSettings);
+  const auto listed = testing_config::BytesOf(config::DeviceSettingsList[1]);
+  const auto inUse = testing_config::BytesOf(macro::TheMacroStore);
+
+  list.LoadMacroList();
+  ASSERT_TRUE(list.DeleteMacro(3, messages));  // M3
+  ASSERT_TRUE(list.DeleteMacro(0, messages));  // M0
+  EXPECT_FALSE(list.SaveMacros());
+
+  EXPECT_EQ(registry.GetValue(kGlideKey, config::kSettingsValue)->bytes, glideStored);
+  EXPECT_EQ(registry.GetValue(kTempoKey, config::kSettingsValue)->bytes, tempoStored);
+  EXPECT_EQ(registry.GetValue(config::kMacroKey, config::kMacroValue)->bytes, macrosStored);
+  EXPECT_EQ(testing_config::BytesOf(config::ActiveSettings), active);
+  EXPECT_EQ(testing_config::BytesOf(config::WorkingSettings), working);
+  EXPECT_EQ(testing_config::BytesOf(config::DeviceSettingsList[1]), listed);
+  EXPECT_EQ(testing_config::BytesOf(macro::TheMacroStore), inUse);
+  EXPECT_EQ(list.Count(), 7u);  // the editor's list is kept for another try
+
+  // The same list stored once the registry takes it.
+  faulty.failing = false;
+  ASSERT_TRUE(list.SaveMacros());
+  EXPECT_EQ(PlayedBy(Stored(kGlideKey), macro::TheMacroStore), kGlidePlays);
+  EXPECT_EQ(PlayedBy(Stored(kTempoKey), macro::TheMacroStore), kTempoPlays);
+  EXPECT_EQ(PlayedBy(config::ActiveSettings, macro::TheMacroStore), kGlidePlays);
+}
+
 TEST_F(MacroAssignmentsTest, AMacroPlayedOnlyByAnotherModelIsNotDeleted) {
   list.LoadMacroList();
   messages.shown.clear();

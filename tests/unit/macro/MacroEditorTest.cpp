@@ -680,4 +680,15 @@ TEST_F(MacroEditorTest, CancelStoresNothing) {
   EXPECT_EQ(registry.WriteCount(config::kMacroKey, config::kMacroValue), 0);
 }
 
+TEST_F(MacroEditorTest, OkThatCannotStoreWarnsAndKeepsTheEdits) {
+  FillStore(2);
+  editor.Open(0);
+  editor.NewMacro();
+  registry.DenyAccess(config::kMacroKey);
+  EXPECT_FALSE(editor.Ok());
+  EXPECT_EQ(shown.messages, (std::vector<std::u16string>{u"       Error code: 0x68       "}));
+  EXPECT_EQ(list.Count(), 3u);
+  EXPECT_EQ(macro::TheMacroStore.macroCount, 2);
+}
+
 }  // namespace

@@ -136,6 +136,29 @@ TEST_F(AssignmentPages, LabelsAndMarksSitAtTheModelsRectanglesAndExtraOnesHideOn
   EXPECT_TRUE(Same(ChildRect(page.LabelButton(10).Handle()), RECT{436, 182, 596, 206}));
 }
 
+TEST_F(AssignmentPages, AModelWithoutButtonsShowsNoLabels) {
+  MakeCurrent(u"Varnok Glide M5");
+  ui::CDlgMouse page(host_.Handle(), ProgramFolder());
+  Open(page);
+  ASSERT_EQ(page.ButtonCount(), 11);
+
+  // A description that lists no mouse buttons, after one that did.
+  config::CurrentDevice.mouseButtonCount = 0;
+  page.RelayoutForDevice();
+  page.RefreshLabels(config::ActiveSettings);
+  EXPECT_EQ(page.ButtonCount(), 0);
+  for (std::size_t i = 0; i < 11; ++i) {
+    EXPECT_FALSE(IsWindowVisible(page.LabelButton(i).Handle())) << "label " << i;
+    EXPECT_FALSE(IsWindowVisible(page.MarkButton(i).Handle())) << "mark " << i;
+  }
+
+  // A model with buttons again shows its own.
+  SwitchTo(page, u"Varnok Duo S8", u"Mouse");
+  EXPECT_EQ(page.ButtonCount(), 7);
+  EXPECT_TRUE(IsWindowVisible(page.LabelButton(6).Handle()));
+  EXPECT_FALSE(IsWindowVisible(page.LabelButton(7).Handle()));
+}
+
 TEST_F(AssignmentPages, AMarkLightsOnlyWhileItsLabelIsUnderThePointer) {
   MakeCurrent(u"Varnok Glide M5");
   ui::CDlgMouse page(host_.Handle(), ProgramFolder());
