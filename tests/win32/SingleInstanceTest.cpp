@@ -58,6 +58,10 @@ LRESULT CALLBACK ProbeWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
 // it runs, as the real first instance's message loop would.
 DWORD RunSecondInstance(const wchar_t* title) {
   SetEnvironmentVariableW(kTitleVariable, title);
+  // The child runs exactly the one test named below: a part of a sharded
+  // run hands its shard on, and the child's shard may not hold that test.
+  SetEnvironmentVariableW(L"GTEST_TOTAL_SHARDS", nullptr);
+  SetEnvironmentVariableW(L"GTEST_SHARD_INDEX", nullptr);
   wchar_t exe[MAX_PATH] = {};
   GetModuleFileNameW(nullptr, exe, MAX_PATH);
   std::wstring command = std::wstring(L"\"") + exe +
