@@ -13,7 +13,7 @@
 # person who started the tests, where two slots would take each other's focus.
 set -eu
 unset DISPLAY
-build=$1
+build=$(cd "$1" && pwd)
 shift
 slots=$(nproc 2>/dev/null || echo 1)
 root="$build/wine-slots"

@@ -7,8 +7,9 @@
 #   - the installed program starts from the shortcut, asks for the device,
 #     writes the choice into its own folder, shows its tray icon, and opens
 #     its help.chm through the shell from the tray menu and from the window;
-#   - a second installation over the first, with the program running, ends
-#     the program, brings back a missing file, keeps the device choice and
+#   - a second installation over the first, with the program running and
+#     its macro editor open, ends the program, replaces the hook library the
+#     editor held, brings back a missing file, keeps the device choice and
 #     the stored settings, and takes back the start with Windows when told;
 #   - the silent uninstaller, run while the program runs, ends it and
 #     removes every installed file, the folders, the shortcut and the
@@ -23,6 +24,8 @@ build=$(cd "$1" && pwd)
 repo="$(cd "$(dirname "$0")/../.." && pwd)"
 name=installer
 . "$repo/tools/windowprobe/session.sh"
+. "$repo/tests/e2e/lib/assignment_pages.sh"
+. "$repo/tests/e2e/lib/macro_editor.sh"
 session_check
 
 setup="$build/setup.exe"
@@ -175,13 +178,23 @@ shot help-opened
 click_in "$title" 636 43
 await 20 "the close button did not hide the window" window_is hidden
 
-echo "a second installation over the running program keeps the choices"
+echo "a second installation over the running program keeps the choices and replaces the libraries in use"
 probe assign "$tempo" key 4 $FN_SELECT_ALL || fail "could not store a setting: $(cat "$home/last.out.err")"
 settings_before=$(stored_keys)
 reg_value "$settings_key\\24GMacro" MacroSetting $settings_view >/dev/null || fail "the program stored no macros"
 rm "$install_dir/help.chm"
+# The installed hook library gets a byte more than the built one, so only a
+# replaced file matches the build afterwards; the macro editor, open over
+# the window, holds it loaded while the installer runs.
+printf x >>"$install_dir/KBGetKey.dll"
+double_click_tray
+await 20 "a double click on the tray icon did not show the window" window_is shown
+click_label 233 111
+pick_from_menu 2
+await 20 "the function menu's macro entry opened no macro editor" window_exists "$editor"
 w "$setup" /S /NOSTARTUP || fail "the second setup.exe /S ended with status $?"
 window_exists && fail "the second installation did not end the running program"
+window_exists "$editor" && fail "the second installation left the macro editor open"
 mismatch=$(installed_as_built) || fail "after the second installation $mismatch differs from the built one"
 [ "$(installed_model)" = 0x9070 ] || fail "the second installation changed the device to \"$(installed_model)\""
 [ "$(stored_keys)" = "$settings_before" ] || fail "the second installation changed the settings: $(stored_keys)"

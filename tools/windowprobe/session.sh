@@ -152,9 +152,16 @@ desktop_shown() {
 
 # The simulator with the driver present and the given receivers (none or a
 # list such as 2000); the log starts empty.
+# A start that fails is tried again a few times (each try waits up to 10 s
+# for the simulator to answer) before the script gives up with what the
+# simulator said.
 start_simulator() {
-  sim start --driver on --receivers "$1" || fail "the simulator did not start"
-  sim log --clear >/dev/null || fail "the simulator did not answer"
+  tries=0
+  until sim start --driver on --receivers "$1"; do
+    tries=$((tries + 1))
+    [ $tries -lt 4 ] || fail "the simulator did not start: $(cat "$home/last.out.err" 2>/dev/null)"
+  done
+  sim log --clear >/dev/null || fail "the simulator did not answer: $(cat "$home/last.out.err" 2>/dev/null)"
 }
 
 set_current_model() {
