@@ -48,10 +48,11 @@ fail() {
 
 # The geometry "WxH+X+Y" of the first top-level window of the demo whose size
 # matches the pattern (and whose title is the second argument, when given),
-# waiting up to thirty seconds for it: a busy machine may take that long to
-# start a Windows program.
+# waiting up to ninety seconds for it: a busy machine may take long to start
+# the first Windows program of a new prefix.
 wait_for_window() {
-  for _ in $(seq 1 150); do
+  deadline=$(($(date +%s) + 90))
+  while [ "$(date +%s)" -lt "$deadline" ]; do
     found=$(xwininfo -root -tree 2>/dev/null | grep '"vn24g_uidemo.exe"' | grep -F "\"${2:-}" |
       grep -o "$1+[0-9-]*+[0-9-]*" | head -1)
     [ -n "$found" ] && { echo "$found"; return 0; }
