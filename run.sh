@@ -93,19 +93,8 @@ shot() { import -window root "$shots/$1.png"; echo "  screenshot $shots/$1.png";
 # tools: the window probe looks at them from inside.
 probe() { wine "$build/tests/vn24g_windowprobe.exe" "$@" 2>/dev/null | tr -d '\r'; }
 title="Varnok 2.4G Wireless Configuration"
-# await SECONDS WHAT COMMAND...: until COMMAND succeeds, or gives up saying WHAT.
-await() {
-  limit=$1 what=$2
-  shift 2
-  deadline=$(($(date +%s) + limit))
-  until "$@" >/dev/null 2>&1; do
-    if [ "$(date +%s)" -ge "$deadline" ]; then
-      echo "Gave up: $what (waited $limit s)."
-      exit 1
-    fi
-    sleep 0.3
-  done
-}
+fail() { echo "Gave up: $*."; exit 1; }
+. "$root/cmake/await.sh"
 window_is() { [ "$(probe state "$2")" = "$1" ]; }
 window_gone() { ! probe state "$1" >/dev/null; }
 menu_open() { probe list | grep -q '^#32768 '; }

@@ -28,14 +28,8 @@ finish() {
   reg delete "$model_key" /f /reg:32 || true
 }
 launches() { find "$home/presses" -name '*.txt' | wc -l; }
-await_launches() {
-  tries=0
-  until [ "$(launches)" -ge "$1" ]; do
-    tries=$((tries + 1))
-    [ $tries -lt 120 ] || fail "the action ran $(launches) times, not $1"
-    sleep 0.5
-  done
-}
+launched_at_least() { [ "$(launches)" -ge "$1" ]; }
+await_launches() { await 60 "the action ran $(launches) times, not $1" launched_at_least "$1"; }
 
 # The stored settings of the mouse model (model 0x9050, a mouse, 11 buttons):
 # every button with its own function except the fourth button (button code
@@ -74,21 +68,12 @@ await_launches 2
 # interpreter runs any more.
 probe_exe="$build/tests/vn24g_windowprobe.exe"
 interpreters() { "$run" "$probe_exe" processes cmd.exe 2>/dev/null | tr -d '\r'; }
-tries=0
-until [ "$(interpreters)" = 0 ]; do
-  tries=$((tries + 1))
-  [ $tries -lt 120 ] || fail "the launched programs did not end"
-  sleep 0.5
-done
+no_interpreter() { [ "$(interpreters)" = 0 ]; }
+await 60 "the launched programs did not end" no_interpreter
 [ "$(launches)" -eq 2 ] || fail "expected two launches, the left button's none, saw $(launches)"
 
 sim post "$title" 0x111 2 || fail "the program's window was not found"
-tries=0
-while kill -0 "$program_pid" 2>/dev/null; do
-  tries=$((tries + 1))
-  [ $tries -lt 60 ] || fail "the program did not end"
-  sleep 0.5
-done
+await 30 "the program did not end" program_ended
 program_pid=
 finish
 echo "program actions: ok"

@@ -18,6 +18,7 @@ sed -i 's/^CurDevice=.*/CurDevice=0x9080/' "$home/VNType.ini"
 inert=0x60000000
 flood_pid=
 probe_exe="$build/tests/vn24g_windowprobe.exe"
+fetch_held() { sim status && grep -q "^fetches held 1" "$out"; }
 
 finish() {
   [ -n "$flood_pid" ] && kill "$flood_pid" 2>/dev/null
@@ -37,12 +38,7 @@ while [ $round -le "$rounds" ]; do
   # The event thread's request for the first event stays unanswered ...
   sim hold on
   sim queue $inert || fail "round $round: the program's semaphore did not take the event"
-  tries=0
-  until sim status && grep -q "^fetches held 1" "$out"; do
-    tries=$((tries + 1))
-    [ $tries -lt 120 ] || fail "round $round: the event thread's request never reached the held driver"
-    sleep 0.5
-  done
+  await 60 "round $round: the event thread's request never reached the held driver" fetch_held
   # ... while more events arrive all the time.
   "$run" "$simulator" flood 4000 --first $((inert + 1)) --burst 20 >/dev/null 2>&1 &
   flood_pid=$!
@@ -51,19 +47,11 @@ while [ $round -le "$rounds" ]; do
   # The exit's first words to the driver wait behind the held request on
   # the same handle, and the window's thread with them: once it takes no
   # message, the driver answers.
-  tries=0
-  until "$run" "$probe_exe" busy "$title" >/dev/null 2>&1; do
-    tries=$((tries + 1))
-    [ $tries -lt 60 ] || fail "round $round: the program's window went on taking messages after the exit command"
-  done
+  await 60 "round $round: the program's window went on taking messages after the exit command" \
+    "$run" "$probe_exe" busy "$title"
   sim hold off
 
-  tries=0
-  while kill -0 "$program_pid" 2>/dev/null; do
-    tries=$((tries + 1))
-    [ $tries -lt 20 ] || fail "round $round: the program did not end within 10 s of the driver's answer"
-    sleep 0.5
-  done
+  await 10 "round $round: the program did not end after the driver's answer" program_ended
   status=0
   wait "$program_pid" || status=$?
   program_pid=

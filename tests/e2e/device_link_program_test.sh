@@ -52,12 +52,7 @@ await_log "get event ok x2"
 # Exit from the tray menu: masks cleared, unregistered, closed.
 sim log --clear
 sim post "$title" 0x111 2 || fail "the program's window was not found"
-tries=0
-while kill -0 "$program_pid" 2>/dev/null; do
-  tries=$((tries + 1))
-  [ $tries -lt 60 ] || fail "the program did not end"
-  sleep 0.5
-done
+await 30 "the program did not end" program_ended
 program_pid=
 expected="0x22240C mouse mask 0x00000000 ok
 0x222410 key mask 0x00000000 ok

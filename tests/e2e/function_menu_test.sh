@@ -68,10 +68,6 @@ else
     xdotool click 1
   fi
 fi
-for _ in $(seq 1 50); do
-  kill -0 "$demo_pid" 2>/dev/null || break
-  sleep 0.2
-done
 wait "$demo_pid" || true
 demo_pid=
 tr -d '\r' <"$shots/pick.out" >"$shots/pick.txt"

@@ -42,6 +42,10 @@ export DISPLAY=":$number"
 export HOME="$work/home"
 mkdir -p "$HOME"
 
+fail() { echo "FAILED: $*"; exit 1; }
+. "$(dirname "$0")/../../cmake/await.sh"
+resized() { xdotool getwindowgeometry "$window" | grep -q "Geometry: 900x700"; }
+
 # show PAGE NAME: the reader at PAGE of the help, its window as NAME.png.
 show() {
   xchm "file:$chm#xchm:/$1" >"$work/viewer.out" 2>&1 &
@@ -59,12 +63,7 @@ show() {
     sleep 0.3
   done
   xdotool windowmove "$window" 0 0 windowsize "$window" 900 700
-  tries=0
-  until xdotool getwindowgeometry "$window" 2>/dev/null | grep -q "Geometry: 900x700"; do
-    tries=$((tries + 1))
-    [ $tries -lt 100 ] || { echo "FAILED: the CHM reader's window did not take its new size"; exit 1; }
-    sleep 0.3
-  done
+  await 30 "the CHM reader's window did not take its new size" resized
   import -window "$window" "$out/$2.png"
   echo "  screenshot $out/$2.png"
   kill "$viewer_pid" 2>/dev/null

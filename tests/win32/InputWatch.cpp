@@ -17,12 +17,14 @@ void PumpPending() {
   }
 }
 
-bool WaitUntil(const std::function<bool()>& done, DWORD limitMs) {
+bool WaitUntil(const std::function<bool()>& done, DWORD limitMs) { return WaitUntil(done, limitMs, PumpPending); }
+
+bool WaitUntil(const std::function<bool()>& done, DWORD limitMs, const std::function<void()>& pumpOnce) {
   const DWORD start = GetTickCount();
   while (!done()) {
     if (GetTickCount() - start > limitMs) return false;
-    PumpPending();
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    pumpOnce();
+    if (!done()) MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
   }
   return true;
 }
@@ -68,13 +70,9 @@ bool PumpUntilMarkerTaken(const std::function<void()>& pumpOnce, DWORD limitMs) 
   const HHOOK hook = SetWindowsHookExW(WH_KEYBOARD, MarkerTakenHook, nullptr, GetCurrentThreadId());
   if (hook == nullptr) return false;
   SendMarker();
-  const DWORD start = GetTickCount();
-  while (!markerTaken && GetTickCount() - start <= limitMs) {
-    pumpOnce();
-    if (!markerTaken) MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-  }
+  const bool taken = WaitUntil([] { return markerTaken; }, limitMs, pumpOnce);
   UnhookWindowsHookEx(hook);
-  return markerTaken;
+  return taken;
 }
 
 InputWatch::InputWatch() {

@@ -21,6 +21,8 @@ void PumpPending();
 // Runs `pump` (the caller's message loop) until `done` holds or `limitMs`
 // passes; the limit only keeps a broken path from hanging the run.
 bool WaitUntil(const std::function<bool()>& done, DWORD limitMs = 10000);
+// The same, with the caller's own way of handling what is queued.
+bool WaitUntil(const std::function<bool()>& done, DWORD limitMs, const std::function<void()>& pumpOnce);
 
 // The marker: a key no keyboard has and no program acts on, sent into the
 // system's input after the input a test watches. Input arrives everywhere in

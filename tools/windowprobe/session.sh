@@ -85,17 +85,7 @@ fail() {
   exit 1
 }
 
-# await SECONDS WHAT COMMAND...: runs COMMAND until it succeeds, and fails
-# the script with "WHAT" when it has not after SECONDS.
-await() {
-  limit=$1 what=$2
-  shift 2
-  deadline=$(($(date +%s) + limit))
-  until "$@" >/dev/null 2>&1; do
-    [ "$(date +%s)" -lt "$deadline" ] || fail "$what (waited ${limit} s)"
-    sleep 0.3
-  done
-}
+. "$VN24G_CMAKE_DIR/await.sh"
 
 shot() {
   shot_number=$((shot_number + 1))

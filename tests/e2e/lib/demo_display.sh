@@ -69,13 +69,10 @@ window_shown() {
 # move_pointer X Y: moves the pointer there and waits until Windows has
 # taken the move (the window probe reads where Windows has the pointer), so
 # moves in quick succession are not merged into one.
+. "$(dirname "$run")/await.sh"
 probe_exe="$build/tests/vn24g_windowprobe.exe"
 pointer_at() { [ "$("$run" "$probe_exe" cursor 2>/dev/null | tr -d '\r')" = "$1 $2" ]; }
 move_pointer() {
   xdotool mousemove --sync "$1" "$2"
-  for _ in $(seq 1 100); do
-    pointer_at "$1" "$2" && return 0
-    sleep 0.2
-  done
-  fail "the pointer did not get to $1 $2"
+  await 30 "the pointer did not get to $1 $2" pointer_at "$1" "$2"
 }

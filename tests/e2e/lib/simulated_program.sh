@@ -38,14 +38,10 @@ fail() {
   finish
   exit 1
 }
+. "$(dirname "$run")/await.sh"
+log_shows() { sim log && grep -q -- "$1" "$out"; }
+program_ended() { ! kill -0 "$program_pid" 2>/dev/null; }
 # Waits up to 60 s for the simulator's log to show a line matching $1.
-await_log() {
-  tries=0
-  until sim log && grep -q -- "$1" "$out"; do
-    tries=$((tries + 1))
-    [ $tries -lt 120 ] || fail "the log never showed '$1'"
-    sleep 0.5
-  done
-}
+await_log() { await 60 "the log never showed '$1'" log_shows "$1"; }
 # The log, without its repeat counts, as one line per entry.
 log_lines() { sim log && tr -d '\r' <"$out" | sed 's/ x[0-9]*$//'; }
